@@ -5,9 +5,7 @@
 #include "components/subclass/gsubclass.h"
 #include "components/subclass/thread_state.h"
 #include "components/subclass/timer.h"
-#include "runtime/com/class_factory.h"
-#include "runtime/com/module.h"
-#include "runtime/com/registration.h"
+#include "runtime/com/server_exports.h"
 
 namespace {
 
@@ -41,16 +39,4 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
-    return vorne::com::GetClassObject(kFactories, sizeof(kFactories) / sizeof(kFactories[0]), clsid, riid, ppv);
-}
-
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return vorne::com::Module::CanUnloadNow(); }
-
-extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
-    return vorne::com::RegisterServer(kClasses, sizeof(kClasses) / sizeof(kClasses[0]));
-}
-
-extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
-    return vorne::com::UnregisterServer(kClasses, sizeof(kClasses) / sizeof(kClasses[0]));
-}
+VORNE_COM_SERVER_EXPORTS(kClasses, kFactories)

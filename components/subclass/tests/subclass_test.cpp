@@ -119,6 +119,8 @@ struct DispatchCase {
     LRESULT expectedResult;
 };
 
+void PrintTo(const DispatchCase& c, std::ostream* os) { *os << c.name; }
+
 class DispatchOrder : public Subclass, public ::testing::WithParamInterface<DispatchCase> {};
 
 // Client k returns 10 + k from its WindowProc.
@@ -192,6 +194,8 @@ struct BadWindowCase {
     long number;
     const wchar_t* description;
 };
+
+void PrintTo(const BadWindowCase& c, std::ostream* os) { *os << c.name; }
 
 class BadWindow : public Subclass, public ::testing::WithParamInterface<BadWindowCase> {};
 
