@@ -27,6 +27,13 @@ if(VORNE_WINDOWS)
 endif()
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 
+# In the fuzz build every library is instrumented for coverage, so that the
+# fuzzers see the code they drive and not only their own entry point.
+if(VORNE_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(VORNE_SANITIZE AND NOT VORNE_WINDOWS)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
@@ -68,9 +75,10 @@ macro(vorne_add_subdirs)
 endmacro()
 
 # vorne_gtest(name SOURCES ... [LIBS ...] [WINDOWS_ONLY] [LABELS ...] [TIMEOUT s]
-#             [FIXTURES fixture ...] [ENVIRONMENT VAR=value ...])
+#             [FIXTURES fixture ...] [ENVIRONMENT VAR=value ...] [SERIAL])
+# SERIAL: the tests run alone (they drive the real mouse or the foreground).
 function(vorne_gtest name)
-  cmake_parse_arguments(A "WINDOWS_ONLY" "TIMEOUT" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(A "WINDOWS_ONLY;SERIAL" "TIMEOUT" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
   if(VORNE_FUZZ)
     return()
   endif()
@@ -89,12 +97,16 @@ function(vorne_gtest name)
   else()
     list(APPEND labels host)
   endif()
+  set(serial)
+  if(A_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES LABELS "${labels}" TIMEOUT ${A_TIMEOUT}
-               FIXTURES_REQUIRED "${A_FIXTURES}" ENVIRONMENT "${A_ENVIRONMENT}")
+               FIXTURES_REQUIRED "${A_FIXTURES}" ENVIRONMENT "${A_ENVIRONMENT}" ${serial})
 endfunction()
 
 # vorne_fuzzer(name SOURCES ... [LIBS ...] [RUNS n]): built and run only in the

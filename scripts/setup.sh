@@ -10,6 +10,7 @@ packages=(
   xvfb xauth openbox x11-utils imagemagick
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
   lame twolame mpg123 sox id3v2 eyed3 locales
+  gir1.2-totemplparser-1.0 python3-gi
 )
 
 missing=()

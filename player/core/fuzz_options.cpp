@@ -1,0 +1,17 @@
+// Feeds arbitrary bytes to the options reader, and checks that what it
+// read survives a write and a second read unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "player/core/options.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vorne::OptionsFile o;
+  vorne::ParseOptions(std::string(reinterpret_cast<const char*>(data), size), o);
+  std::string once = vorne::FormatOptions(o);
+  vorne::OptionsFile again;
+  vorne::ParseOptions(once, again);
+  if (vorne::FormatOptions(again) != once) __builtin_trap();
+  return 0;
+}

@@ -1,0 +1,104 @@
+#include "player/core/song_info.h"
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "player/core/genres.h"
+#include "runtime/basic/basic.h"
+
+namespace vorne {
+
+std::string TrimTagField(std::string_view text) {
+  size_t n = text.size();
+  while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\0')) --n;
+  return std::string(text.substr(0, n));
+}
+
+bool ReadId3v1(const uint8_t* block, SongInfoRecord& rec) {
+  if (block[0] != 'T' || block[1] != 'A' || block[2] != 'G') return false;
+  auto field = [&](size_t off, size_t len) {
+    return TrimTagField(std::string_view(reinterpret_cast<const char*>(block) + off, len));
+  };
+  rec.HasTag = true;
+  rec.Title = field(3, 30);
+  rec.Artist = field(33, 30);
+  rec.Album = field(63, 30);
+  rec.Year = field(93, 4);
+  // ID3v1.1: a zero byte 125 followed by a non-zero byte 126 holds the
+  // track number; the comment is then the 28 bytes before it.
+  if (block[125] == 0 && block[126] != 0) {
+    rec.Comment = field(97, 28);
+    rec.TrackNumber = block[126];
+  } else {
+    rec.Comment = field(97, 30);
+    rec.TrackNumber = 0;
+  }
+  rec.GenreByte = block[127];
+  rec.Genre = GenreName(block[127]);
+  return true;
+}
+
+bool HasMpegExtension(std::string_view fileName) {
+  std::string u = vb::UCase(fileName);
+  return vb::Right(u, 4) == ".MP3" || vb::Right(u, 3) == "MP2" || vb::Right(u, 3) == "MPG";
+}
+
+namespace {
+
+std::string BoolText(bool b) { return vb::PrintBoolean(b); }
+
+void FillStreamFacts(const mp3::Mp3Properties& p, SongInfoRecord& rec) {
+  if (p.Valid == -1) return;
+  rec.BitRate = p.BitRate;
+  rec.Frequency = p.SampleRate;
+  rec.ChannelMode = std::to_string(p.ChannelMode);
+  rec.Copyrighted = BoolText(p.Copyright);
+  rec.Original = BoolText(p.Original);
+  rec.Layer = std::to_string(p.Layer);
+  rec.StreamCheck = std::to_string(p.Valid);
+  rec.MpegVersion = std::to_string(p.MpegVersion);
+  rec.FrameCount = p.FrameCount;
+  rec.FrameMs = vb::CLngSat(static_cast<double>(p.MsPerFrame));
+  rec.Checksums = BoolText(p.Crc);
+  rec.Duration = p.Duration;
+}
+
+}  // namespace
+
+SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ctx) {
+  SongInfoRecord rec;
+  if (fileName.empty()) return rec;
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path path(fileName);
+  if (!fs::exists(path, ec) || fs::is_directory(path, ec)) {
+    if (fileName == ctx.CurrentFile && ctx.ReportMissingCurrent)
+      ctx.ReportMissingCurrent("File not Found: " + fileName);
+    return rec;
+  }
+  if (HasMpegExtension(fileName)) {
+    mp3::Mp3Properties p = ctx.QueryStream ? ctx.QueryStream(fileName) : mp3::QueryMp3Properties(fileName);
+    FillStreamFacts(p, rec);
+  }
+  std::ifstream f(path, std::ios::binary);
+  if (!f) return rec;
+  f.seekg(0, std::ios::end);
+  std::streamoff len = f.tellg();
+  if (len < 0) return rec;
+  rec.FileLength = len > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max()
+                                                              : static_cast<int32_t>(len);
+  if (len <= 124) {
+    rec.Title = fileName;
+    return rec;
+  }
+  if (len < static_cast<std::streamoff>(kId3v1Size)) return rec;  // 125..127: no tag
+  uint8_t block[kId3v1Size];
+  f.seekg(len - static_cast<std::streamoff>(kId3v1Size));
+  f.read(reinterpret_cast<char*>(block), kId3v1Size);
+  if (f.gcount() != static_cast<std::streamsize>(kId3v1Size)) return rec;
+  ReadId3v1(block, rec);
+  return rec;
+}
+
+}  // namespace vorne
