@@ -1,0 +1,91 @@
+#include "runtime/activex/picture.h"
+
+namespace vorne::activex {
+
+namespace {
+com::Ptr<IPicture> AsPicture(IUnknown* pic) {
+    com::Ptr<IPicture> p;
+    if (pic) pic->QueryInterface(IID_IPicture, reinterpret_cast<void**>(p.Out()));
+    return p;
+}
+}  // namespace
+
+OLE_HANDLE PictureHandle(IUnknown* pic, short* type) {
+    if (type) *type = PICTYPE_NONE;
+    com::Ptr<IPicture> p = AsPicture(pic);
+    if (!p) return 0;
+    OLE_HANDLE h = 0;
+    if (FAILED(p->get_Handle(&h))) return 0;
+    if (type) p->get_Type(type);
+    return h;
+}
+
+bool PictureLoaded(IUnknown* pic) {
+    short type = PICTYPE_NONE;
+    OLE_HANDLE h = PictureHandle(pic, &type);
+    return h != 0 && type != PICTYPE_NONE && type != PICTYPE_UNINITIALIZED;
+}
+
+void PictureSizeTwips(IUnknown* pic, float& width, float& height) {
+    width = height = 0;
+    if (!PictureLoaded(pic)) return;
+    com::Ptr<IPicture> p = AsPicture(pic);
+    OLE_XSIZE_HIMETRIC w = 0;
+    OLE_YSIZE_HIMETRIC h = 0;
+    p->get_Width(&w);
+    p->get_Height(&h);
+    width = HimetricToTwips(w);
+    height = HimetricToTwips(h);
+}
+
+HRESULT PaintPicture(HDC dc, IUnknown* pic, const TwipsScale& scale, int dst_x, int dst_y, float src_x,
+                     float src_y, float width, float height) {
+    com::Ptr<IPicture> p = AsPicture(pic);
+    if (!p || !PictureLoaded(pic)) return E_INVALIDARG;
+    OLE_XSIZE_HIMETRIC pw = 0;
+    OLE_YSIZE_HIMETRIC ph = 0;
+    p->get_Width(&pw);
+    p->get_Height(&ph);
+    // IPicture::Render takes the source in HIMETRIC with y growing upwards
+    // from the bottom edge of the picture.
+    const long sx = TwipsToHimetric(src_x);
+    const long sw = TwipsToHimetric(width);
+    const long sh = TwipsToHimetric(height);
+    const long sy = ph - TwipsToHimetric(src_y);
+    const int w = scale.ToPixelsX(width);
+    const int h = scale.ToPixelsY(height);
+    if (w <= 0 || h <= 0) return S_OK;
+    return p->Render(dc, dst_x, dst_y, w, h, sx, sy, sw, -sh, nullptr);
+}
+
+HRESULT DrawPicture(HDC dc, IUnknown* pic, const TwipsScale& scale, int x, int y) {
+    float w = 0, h = 0;
+    PictureSizeTwips(pic, w, h);
+    if (w <= 0 || h <= 0) return S_FALSE;
+    return PaintPicture(dc, pic, scale, x, y, 0, 0, w, h);
+}
+
+namespace {
+com::Ptr<IPictureDisp> MakePicture(PICTDESC& desc, bool own) {
+    desc.cbSizeofstruct = sizeof desc;
+    com::Ptr<IPictureDisp> pic;
+    OleCreatePictureIndirect(&desc, IID_IPictureDisp, own, reinterpret_cast<void**>(pic.Out()));
+    return pic;
+}
+}  // namespace
+
+com::Ptr<IPictureDisp> PictureFromBitmap(HBITMAP bitmap, bool own) {
+    PICTDESC desc = {};
+    desc.picType = PICTYPE_BITMAP;
+    desc.bmp.hbitmap = bitmap;
+    return MakePicture(desc, own);
+}
+
+com::Ptr<IPictureDisp> PictureFromIcon(HICON icon, bool own) {
+    PICTDESC desc = {};
+    desc.picType = PICTYPE_ICON;
+    desc.icon.hicon = icon;
+    return MakePicture(desc, own);
+}
+
+}  // namespace vorne::activex
