@@ -1,0 +1,147 @@
+#include "id3v1_writer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "file_ops.h"
+#include "player/core/genres.h"
+
+namespace vorne::library {
+
+namespace {
+
+constexpr int kNoGenre = 255;
+
+struct File {
+    std::FILE* f = nullptr;
+    ~File() {
+        if (f) std::fclose(f);
+    }
+};
+
+TagResult OpenForUpdate(const std::string& path, File& file) {
+    errno = 0;
+    file.f = std::fopen(path.c_str(), "r+b");
+    if (file.f) return TagResult::kSaved;
+    if (errno == ENOENT) return TagResult::kMissing;
+    if (errno == EACCES || errno == EPERM || errno == EROFS || errno == EBUSY) return TagResult::kInUseOrReadOnly;
+    return TagResult::kIoError;
+}
+
+bool Seek(std::FILE* f, int64_t pos) {
+#ifdef _WIN32
+    return _fseeki64(f, pos, SEEK_SET) == 0;
+#else
+    return fseeko(f, static_cast<off_t>(pos), SEEK_SET) == 0;
+#endif
+}
+
+// Reads the last 128 bytes when the file has that many.
+bool ReadLastBlock(std::FILE* f, int64_t length, TagBlock& block) {
+    if (length < static_cast<int64_t>(kTagSize)) return false;
+    if (!Seek(f, length - static_cast<int64_t>(kTagSize))) return false;
+    return std::fread(block.data(), 1, kTagSize, f) == kTagSize;
+}
+
+void Put(TagBlock& b, size_t at, const std::string& s) { std::memcpy(b.data() + at, s.data(), s.size()); }
+
+}  // namespace
+
+CodePage BytesCodePage() {
+    return CodePage{[](std::string_view t) { return std::string(t); }, [](unsigned char) { return false; }};
+}
+
+std::string FitField(std::string_view bytes, size_t width, const CodePage& cp) {
+    size_t end = 0;
+    while (end < bytes.size()) {
+        size_t len = (cp.isLeadByte && cp.isLeadByte(static_cast<unsigned char>(bytes[end])) &&
+                      end + 1 < bytes.size())
+                         ? 2
+                         : 1;
+        if (end + len > width) break;
+        end += len;
+    }
+    return PadRight(bytes.substr(0, end), width);
+}
+
+bool IsTagBlock(const uint8_t* block) { return block[0] == 'T' && block[1] == 'A' && block[2] == 'G'; }
+
+TagBlock BuildTagBlock(const TagFields& fields, const CodePage& cp, const TagBlock* previous) {
+    auto enc = [&](const std::string& s) { return cp.encode ? cp.encode(s) : s; };
+    TagBlock b{};
+    Put(b, 0, "TAG");
+    Put(b, 3, FitField(enc(fields.title), 30, cp));
+    Put(b, 33, FitField(enc(fields.artist), 30, cp));
+    Put(b, 63, FitField(enc(fields.album), 30, cp));
+    Put(b, 93, FitField(enc(fields.year), 4, cp));
+    const bool hasTrack = previous && IsTagBlock(previous->data()) && (*previous)[125] == 0 && (*previous)[126] != 0;
+    if (hasTrack) {
+        Put(b, 97, FitField(enc(fields.comment), 28, cp));
+        b[125] = 0;
+        b[126] = (*previous)[126];
+    } else {
+        Put(b, 97, FitField(enc(fields.comment), 30, cp));
+    }
+    int genre = GenreNumber(fields.genre);
+    if (genre < 0 || genre > 255) {
+        genre = kNoGenre;
+        if (fields.genre.empty() && previous && IsTagBlock(previous->data()) &&
+            GenreName((*previous)[127]).empty())
+            genre = (*previous)[127];
+    }
+    b[127] = static_cast<uint8_t>(genre);
+    return b;
+}
+
+TagResult SaveTag(const std::string& path, const TagFields& fields, const CodePage& cp) {
+    File file;
+    TagResult r = OpenForUpdate(path, file);
+    if (!file.f) return r;
+    const int64_t length = OpenFileLength(file.f);
+    if (length < 0) return TagResult::kIoError;
+    if (length < 125) return TagResult::kTooShort;
+    TagBlock old{};
+    const bool hasTag = ReadLastBlock(file.f, length, old) && IsTagBlock(old.data());
+    const TagBlock block = BuildTagBlock(fields, cp, hasTag ? &old : nullptr);
+    const int64_t at = hasTag ? length - static_cast<int64_t>(kTagSize) : length;
+    if (!Seek(file.f, at)) return TagResult::kIoError;
+    if (std::fwrite(block.data(), 1, kTagSize, file.f) != kTagSize) return TagResult::kIoError;
+    if (std::fflush(file.f) != 0) return TagResult::kIoError;
+    const int rc = std::fclose(file.f);
+    file.f = nullptr;
+    if (rc != 0) return TagResult::kIoError;
+    return hasTag ? TagResult::kSaved : TagResult::kAppended;
+}
+
+TagResult RemoveTag(const std::string& path) {
+    File file;
+    TagResult r = OpenForUpdate(path, file);
+    if (!file.f) return r;
+    const int64_t length = OpenFileLength(file.f);
+    if (length < 0) return TagResult::kIoError;
+    if (length < 125) return TagResult::kTooShort;
+    TagBlock old{};
+    if (!ReadLastBlock(file.f, length, old) || !IsTagBlock(old.data())) return TagResult::kNoTag;
+    if (!TruncateOpenFile(file.f, static_cast<uint64_t>(length - static_cast<int64_t>(kTagSize))))
+        return TagResult::kIoError;
+    const int rc = std::fclose(file.f);
+    file.f = nullptr;
+    return rc == 0 ? TagResult::kRemoved : TagResult::kIoError;
+}
+
+std::string TagResultMessage(TagResult r, const std::string& path) {
+    switch (r) {
+        case TagResult::kSaved:
+        case TagResult::kAppended:
+        case TagResult::kRemoved: return std::string();
+        case TagResult::kTooShort: return path + " contains no data or too little.";
+        case TagResult::kNoTag: return "No ID Tag Found!";
+        case TagResult::kMissing: return "File not Found: " + path;
+        case TagResult::kInUseOrReadOnly: return "File in Use or Read-only.  Cannot Write";
+        case TagResult::kIoError: return "Cannot write the tag of " + path;
+    }
+    return std::string();
+}
+
+}  // namespace vorne::library

@@ -1,0 +1,283 @@
+#include "player/library/id3v1_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "player/core/genres.h"
+#include "player/core/song_info.h"
+#include "player/library/file_ops.h"
+#include "test_util.h"
+
+using namespace vorne::library;
+using namespace vorne::library::test_util;
+using vorne::GenreName;
+using vorne::GenreNumber;
+using vorne::PadRight;
+using vorne::ReadId3v1;
+using vorne::SongInfoRecord;
+
+namespace {
+
+std::string Block(const TagBlock& b) { return std::string(b.begin(), b.end()); }
+
+// A double-byte code page that works on bytes (Shift-JIS lead bytes).
+CodePage ShiftJisBytes() {
+    return CodePage{[](std::string_view t) { return std::string(t); },
+                    [](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }};
+}
+
+
+std::string Audio(size_t n) {
+    std::string s(n, '\0');
+    for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+    return s;
+}
+
+TagFields Sample() {
+    TagFields f;
+    f.title = "Hello";
+    f.artist = "Artist X";
+    f.album = "The Album";
+    f.year = "1999";
+    f.comment = "A comment";
+    f.genre = "Blues";
+    return f;
+}
+
+}  // namespace
+
+TEST(Id3v1Block, ExactBytes) {
+    TagBlock b = BuildTagBlock(Sample(), BytesCodePage());
+    std::string expected = "TAG" + PadRight("Hello", 30) + PadRight("Artist X", 30) + PadRight("The Album", 30) +
+                           "1999" + PadRight("A comment", 30) + std::string(1, '\0');
+    ASSERT_EQ(expected.size(), kTagSize);
+    EXPECT_EQ(Block(b), expected);
+    EXPECT_EQ(Block(b).substr(3, 30), "Hello" + std::string(25, ' '));
+}
+
+// The player's tag reader gives back what we wrote.
+TEST(Id3v1Block, ReadsBackThroughThePlayersReader) {
+    TagFields f = Sample();
+    f.genre = "Classic Rock";
+    TagBlock b = BuildTagBlock(f, BytesCodePage());
+    SongInfoRecord rec;
+    ASSERT_TRUE(ReadId3v1(b.data(), rec));
+    EXPECT_EQ(rec.Title, f.title);
+    EXPECT_EQ(rec.Artist, f.artist);
+    EXPECT_EQ(rec.Album, f.album);
+    EXPECT_EQ(rec.Year, f.year);
+    EXPECT_EQ(rec.Comment, f.comment);
+    EXPECT_EQ(rec.Genre, "Classic Rock");
+}
+
+TEST(Id3v1Block, GenreByte) {
+    struct Case {
+        std::string genre;
+        int byte;
+    } cases[] = {{"Blues", 0}, {"Classic Rock", 1}, {"Rock", GenreNumber("Rock")}, {"No Such Genre", 255}, {"", 255}};
+    for (const auto& c : cases) {
+        TagFields f = Sample();
+        f.genre = c.genre;
+        EXPECT_EQ(BuildTagBlock(f, BytesCodePage())[127], c.byte) << c.genre;
+    }
+    // An unnamed genre byte already in the file is kept when the genre box is empty.
+    TagBlock old = BuildTagBlock(Sample(), BytesCodePage());
+    old[127] = 200;
+    TagFields f = Sample();
+    f.genre = "";
+    EXPECT_EQ(BuildTagBlock(f, BytesCodePage(), &old)[127], 200);
+}
+
+TEST(Id3v1Block, LongTextsAreCutToTheirWidth) {
+    TagFields f = Sample();
+    f.title = std::string(40, 'T');
+    f.year = "199999";
+    f.comment = std::string(31, 'c');
+    std::string b = Block(BuildTagBlock(f, BytesCodePage()));
+    EXPECT_EQ(b.size(), kTagSize);
+    EXPECT_EQ(b.substr(3, 30), std::string(30, 'T'));
+    EXPECT_EQ(b.substr(93, 4), "1999");
+    EXPECT_EQ(b.substr(97, 30), std::string(30, 'c'));
+}
+
+TEST(Id3v1Block, DoubleByteCharactersAreNeverSplit) {
+    const std::string kana = "\x82\xa0";  // one two-byte character
+    auto times = [&](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += kana;
+        return s;
+    };
+    struct Case {
+        std::string text;
+        std::string field;
+    } cases[] = {
+        {times(15), times(15)},
+        {times(16), times(15)},
+        {"A" + times(15), "A" + times(14) + " "},
+        {"AB" + kana, "AB" + kana + std::string(26, ' ')},
+    };
+    for (const auto& c : cases) {
+        TagFields f = Sample();
+        f.title = c.text;
+        std::string b = Block(BuildTagBlock(f, ShiftJisBytes()));
+        EXPECT_EQ(b.size(), kTagSize);
+        EXPECT_EQ(b.substr(3, 30), c.field);
+        EXPECT_EQ(b.substr(33, 30), PadRight("Artist X", 30));
+    }
+    EXPECT_EQ(FitField("ab" + kana, 3, ShiftJisBytes()), "ab ");
+    EXPECT_EQ(FitField("ab" + kana, 4, ShiftJisBytes()), "ab" + kana);
+}
+
+TEST(Id3v1Block, TrackNumberIsKept) {
+    TagBlock old = BuildTagBlock(Sample(), BytesCodePage());
+    old[125] = 0;
+    old[126] = 7;
+    TagFields f = Sample();
+    f.comment = std::string(30, 'c');
+    TagBlock b = BuildTagBlock(f, BytesCodePage(), &old);
+    EXPECT_EQ(Block(b).substr(97, 28), std::string(28, 'c'));
+    EXPECT_EQ(b[125], 0);
+    EXPECT_EQ(b[126], 7);
+}
+
+TEST(Id3v1File, AppendThenOverwrite) {
+    const std::string path = "tag_append.mp3";
+    const std::string audio = Audio(5000);
+    WriteRaw(path, audio);
+    EXPECT_EQ(SaveTag(path, Sample(), BytesCodePage()), TagResult::kAppended);
+    std::string once = ReadRaw(path);
+    ASSERT_EQ(once.size(), audio.size() + 128);
+    EXPECT_EQ(once.substr(0, audio.size()), audio);
+    EXPECT_EQ(once.substr(audio.size()), Block(BuildTagBlock(Sample(), BytesCodePage())));
+    TagFields f = Sample();
+    f.title = "Second";
+    EXPECT_EQ(SaveTag(path, f, BytesCodePage()), TagResult::kSaved);
+    std::string twice = ReadRaw(path);
+    ASSERT_EQ(twice.size(), once.size());
+    EXPECT_EQ(twice.substr(audio.size() + 3, 30), PadRight("Second", 30));
+    // Removing leaves the file byte for byte as it was without a tag.
+    EXPECT_EQ(RemoveTag(path), TagResult::kRemoved);
+    EXPECT_EQ(ReadRaw(path), audio);
+    EXPECT_EQ(RemoveTag(path), TagResult::kNoTag);
+    EXPECT_EQ(ReadRaw(path), audio);
+    std::remove(path.c_str());
+}
+
+TEST(Id3v1File, ShortMissingAndEmptyFiles) {
+    struct Case {
+        size_t length;
+        TagResult save;
+        TagResult remove;
+    } cases[] = {
+        {0, TagResult::kTooShort, TagResult::kTooShort},
+        {100, TagResult::kTooShort, TagResult::kTooShort},
+        {124, TagResult::kTooShort, TagResult::kTooShort},
+        {125, TagResult::kAppended, TagResult::kRemoved},
+        {127, TagResult::kAppended, TagResult::kRemoved},
+        {128, TagResult::kAppended, TagResult::kRemoved},
+    };
+    for (const auto& c : cases) {
+        const std::string path = "tag_short.mp3";
+        const std::string audio = Audio(c.length);
+        WriteRaw(path, audio);
+        EXPECT_EQ(SaveTag(path, Sample(), BytesCodePage()), c.save) << c.length;
+        ASSERT_TRUE(Exists(path)) << "the writer never deletes a file";
+        if (c.save == TagResult::kTooShort) {
+            EXPECT_EQ(ReadRaw(path), audio);
+            EXPECT_EQ(RemoveTag(path), c.remove);
+        } else {
+            EXPECT_EQ(ReadRaw(path).size(), c.length + 128);
+            EXPECT_EQ(RemoveTag(path), c.remove);
+        }
+        EXPECT_EQ(ReadRaw(path), audio) << c.length;
+        std::remove(path.c_str());
+    }
+    EXPECT_EQ(SaveTag("tag_missing.mp3", Sample(), BytesCodePage()), TagResult::kMissing);
+    EXPECT_FALSE(Exists("tag_missing.mp3")) << "the writer never creates a file";
+    EXPECT_EQ(RemoveTag("tag_missing.mp3"), TagResult::kMissing);
+    EXPECT_EQ(TagResultMessage(TagResult::kTooShort, "x.mp3"), "x.mp3 contains no data or too little.");
+    EXPECT_EQ(TagResultMessage(TagResult::kNoTag, "x"), "No ID Tag Found!");
+    EXPECT_EQ(TagResultMessage(TagResult::kInUseOrReadOnly, "x"), "File in Use or Read-only.  Cannot Write");
+}
+
+#ifndef _WIN32
+namespace {
+
+std::string RunCommand(const std::string& cmd) {
+    std::string out;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return out;
+    char buf[512];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+// One field of "id3v2 -l": the text after label up to the next label (or
+// the end of the line), trailing blanks removed.
+std::string Field(const std::string& listing, const std::string& label, const std::string& next) {
+    size_t at = listing.find(label);
+    if (at == std::string::npos) return "<none>";
+    at += label.size();
+    size_t end = next.empty() ? listing.find('\n', at) : listing.find(next, at);
+    std::string v = listing.substr(at, end - at);
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\n' || v.back() == ',')) v.pop_back();
+    return v;
+}
+
+bool HaveId3v2() { return std::system("id3v2 --version >/dev/null 2>&1") == 0; }
+
+}  // namespace
+
+// Tags we write read back the same in id3v2, and tags id3v2 writes read
+// back here (and keep their track number through our save).
+TEST(Id3v1Interop, Id3v2ReadsOursAndWeReadTheirs) {
+    ASSERT_TRUE(HaveId3v2()) << "id3v2 is installed by scripts/setup.sh";
+    const std::string path = "tag_interop.mp3";
+    const std::string audio = Audio(3000);
+    WriteRaw(path, audio);
+    TagFields f = Sample();
+    f.genre = "Rock";
+    ASSERT_EQ(SaveTag(path, f, BytesCodePage()), TagResult::kAppended);
+    std::string l = RunCommand("id3v2 -l " + path);
+    EXPECT_EQ(Field(l, "Title  : ", "Artist:"), "Hello");
+    EXPECT_EQ(Field(l, "Artist: ", ""), "Artist X");
+    EXPECT_EQ(Field(l, "Album  : ", "Year:"), "The Album");
+    EXPECT_EQ(Field(l, "Year: ", "Genre:"), "1999");
+    EXPECT_NE(Field(l, "Genre: ", "").find("(" + std::to_string(GenreNumber("Rock")) + ")"), std::string::npos) << l;
+    EXPECT_EQ(Field(l, "Comment: ", ""), "A comment");
+    ASSERT_EQ(RemoveTag(path), TagResult::kRemoved);
+    EXPECT_EQ(ReadRaw(path), audio);
+
+    // Theirs: id3v2 writes a v1.1 tag with a track number.
+    ASSERT_EQ(std::system(("id3v2 -1 -t 'Their Title' -a 'Their Artist' -A 'Their Album' -y 2001 "
+                           "-c 'Their comment' -g 0 -T 9 " + path).c_str()), 0);
+    std::string tagged = ReadRaw(path);
+    ASSERT_EQ(tagged.size(), audio.size() + 128);
+    SongInfoRecord rec;
+    ASSERT_TRUE(ReadId3v1(reinterpret_cast<const uint8_t*>(tagged.data() + audio.size()), rec));
+    EXPECT_EQ(rec.Title, "Their Title");
+    EXPECT_EQ(rec.Artist, "Their Artist");
+    EXPECT_EQ(rec.Album, "Their Album");
+    EXPECT_EQ(rec.Year, "2001");
+    EXPECT_EQ(rec.Comment, "Their comment");
+    EXPECT_EQ(rec.Genre, "Blues");
+    EXPECT_EQ(rec.TrackNumber, 9);
+    // Our save over their tag keeps the track number.
+    TagFields g = Sample();
+    g.comment = "Ours";
+    ASSERT_EQ(SaveTag(path, g, BytesCodePage()), TagResult::kSaved);
+    l = RunCommand("id3v2 -l " + path);
+    EXPECT_EQ(Field(l, "Comment: ", "Track:"), "Ours");
+    EXPECT_EQ(Field(l, "Track: ", ""), "9");
+    // A tag id3v2 wrote is removed cleanly too.
+    ASSERT_EQ(RemoveTag(path), TagResult::kRemoved);
+    EXPECT_EQ(ReadRaw(path), audio);
+    std::remove(path.c_str());
+}
+#endif
