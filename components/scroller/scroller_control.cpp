@@ -126,10 +126,10 @@ private:
 }  // namespace
 
 activex::FontSpec DesignFont() {
-    activex::FontSpec spec;
-    spec.name = L"MS Sans Serif";
-    spec.points = 13.5f;
-    return spec;
+    activex::FontSpec face;
+    face.name = L"MS Sans Serif";
+    face.points = 13.5f;
+    return face;
 }
 
 ScrollerControl::ScrollerControl()

@@ -424,8 +424,8 @@ std::vector<ArtPiece> DrawSkinArt() {
     }
     // The thumbs sit on their tracks.
     for (ArtPiece& p : out) {
-        if (p.spec.id == 114) p.picture = Thumb(out[113 - 101].picture, p.spec);
-        if (p.spec.id == 116) p.picture = Thumb(out[115 - 101].picture, p.spec);
+        if (p.layout.id == 114) p.picture = Thumb(out[113 - 101].picture, p.layout);
+        if (p.layout.id == 116) p.picture = Thumb(out[115 - 101].picture, p.layout);
     }
     return out;
 }
@@ -433,7 +433,7 @@ std::vector<ArtPiece> DrawSkinArt() {
 Canvas AssembleFace(const std::vector<ArtPiece>& pieces, int cell) {
     Canvas face = pieces.front().picture;
     for (const ArtPiece& p : pieces) {
-        const ArtSpec& s = p.spec;
+        const ArtSpec& s = p.layout;
         if (s.left < 0) continue;
         const int cw = s.width / s.cells;
         const int k = std::min(cell, s.cells - 1);
@@ -451,7 +451,7 @@ Canvas PreviewSheet(const std::vector<ArtPiece>& pieces) {
     const int pad = 8;
     int stripsHeight = 0;
     for (const ArtPiece& p : pieces)
-        if (p.spec.left >= 0) stripsHeight += p.picture.Height() + 4;
+        if (p.layout.left >= 0) stripsHeight += p.picture.Height() + 4;
     const int w = 317 * 2 + pad * 3;
     const int h = 119 * 2 + pad * 3 + stripsHeight / 2 + 40;
     Canvas sheet(w, h, ground);
@@ -465,7 +465,7 @@ Canvas PreviewSheet(const std::vector<ArtPiece>& pieces) {
     sheet.Blit(off, pad * 2 + 317, pad * 2 + 119);
     int x = pad, y = pad * 3 + 119 * 2, rowHeight = 0;
     for (const ArtPiece& p : pieces) {
-        if (p.spec.left < 0) continue;
+        if (p.layout.left < 0) continue;
         if (x + p.picture.Width() > w - pad) {
             x = pad;
             y += rowHeight + 4;

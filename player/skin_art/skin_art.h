@@ -26,7 +26,7 @@ struct ArtSpec {
 const std::vector<ArtSpec>& SkinArtSpecs();
 
 struct ArtPiece {
-    ArtSpec spec;
+    ArtSpec layout;
     Canvas picture;
 };
 

@@ -44,12 +44,12 @@ int main(int argc, char** argv) {
     const auto pieces = vorne::skinart::DrawSkinArt();
     std::string script = "// Built-in skin pictures, written by vorne_skin_art.\n";
     for (const auto& p : pieces) {
-        const std::string path = folder + "/" + std::to_string(p.spec.id) + ".bmp";
+        const std::string path = folder + "/" + std::to_string(p.layout.id) + ".bmp";
         if (!WriteFile(path, p.picture.ToBmp())) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
-        script += std::to_string(p.spec.id) + " BITMAP \"" + RcPath(path) + "\"\n";
+        script += std::to_string(p.layout.id) + " BITMAP \"" + RcPath(path) + "\"\n";
     }
     if (!rc.empty()) {
         std::ofstream f(rc, std::ios::binary);

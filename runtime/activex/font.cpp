@@ -12,22 +12,22 @@ constexpr LONGLONG kCyPerPoint = 10000;  // CY fixed point
 
 }  // namespace
 
-com::Ptr<IFontDisp> CreateStdFont(const FontSpec& spec) {
+com::Ptr<IFontDisp> CreateStdFont(const FontSpec& face) {
     FONTDESC desc = {};
     desc.cbSizeofstruct = sizeof(desc);
-    desc.lpstrName = const_cast<LPOLESTR>(spec.name.c_str());
-    desc.cySize.int64 = std::llround(static_cast<double>(spec.points) * kCyPerPoint);
-    desc.sWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    desc.sCharset = spec.charset;
-    desc.fItalic = spec.italic;
-    desc.fUnderline = spec.underline;
-    desc.fStrikethrough = spec.strikethrough;
+    desc.lpstrName = const_cast<LPOLESTR>(face.name.c_str());
+    desc.cySize.int64 = std::llround(static_cast<double>(face.points) * kCyPerPoint);
+    desc.sWeight = face.bold ? FW_BOLD : FW_NORMAL;
+    desc.sCharset = face.charset;
+    desc.fItalic = face.italic;
+    desc.fUnderline = face.underline;
+    desc.fStrikethrough = face.strikethrough;
     com::Ptr<IFontDisp> font;
     com::Check(OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(font.Out())));
     return font;
 }
 
-bool ReadFontSpec(IUnknown* unk, FontSpec& spec) {
+bool ReadFontSpec(IUnknown* unk, FontSpec& face) {
     if (!unk) return false;
     com::Ptr<IFont> font;
     if (FAILED(unk->QueryInterface(IID_IFont, reinterpret_cast<void**>(font.Out()))) || !font) return false;
@@ -36,7 +36,7 @@ bool ReadFontSpec(IUnknown* unk, FontSpec& spec) {
     BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
     SHORT charset = DEFAULT_CHARSET;
     if (FAILED(font->get_Name(&name))) return false;
-    spec.name = com::FromBstr(name);
+    face.name = com::FromBstr(name);
     SysFreeString(name);
     font->get_Size(&size);
     font->get_Bold(&bold);
@@ -44,12 +44,12 @@ bool ReadFontSpec(IUnknown* unk, FontSpec& spec) {
     font->get_Underline(&underline);
     font->get_Strikethrough(&strike);
     font->get_Charset(&charset);
-    spec.points = static_cast<float>(static_cast<double>(size.int64) / kCyPerPoint);
-    spec.bold = bold != FALSE;
-    spec.italic = italic != FALSE;
-    spec.underline = underline != FALSE;
-    spec.strikethrough = strike != FALSE;
-    spec.charset = charset;
+    face.points = static_cast<float>(static_cast<double>(size.int64) / kCyPerPoint);
+    face.bold = bold != FALSE;
+    face.italic = italic != FALSE;
+    face.underline = underline != FALSE;
+    face.strikethrough = strike != FALSE;
+    face.charset = charset;
     return true;
 }
 
@@ -156,19 +156,19 @@ void FontProperty::Changed() {
 
 HFONT FontProperty::Handle() {
     if (handle_ || !font_) return handle_;
-    FontSpec spec;
-    if (!ReadFontSpec(font_.Get(), spec)) return nullptr;
+    FontSpec face;
+    if (!ReadFontSpec(font_.Get(), face)) return nullptr;
     HDC screen = GetDC(nullptr);
     int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen) ReleaseDC(nullptr, screen);
     LOGFONTW lf = {};
-    lf.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(spec.points) * dpi / 72.0));
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic;
-    lf.lfUnderline = spec.underline;
-    lf.lfStrikeOut = spec.strikethrough;
-    lf.lfCharSet = static_cast<BYTE>(spec.charset);
-    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    lf.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(face.points) * dpi / 72.0));
+    lf.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = face.italic;
+    lf.lfUnderline = face.underline;
+    lf.lfStrikeOut = face.strikethrough;
+    lf.lfCharSet = static_cast<BYTE>(face.charset);
+    lstrcpynW(lf.lfFaceName, face.name.c_str(), LF_FACESIZE);
     handle_ = CreateFontIndirectW(&lf);
     return handle_;
 }

@@ -25,9 +25,9 @@ struct FontSpec {
 };
 
 // A new standard font object (throws ComError when the platform refuses).
-com::Ptr<IFontDisp> CreateStdFont(const FontSpec& spec);
+com::Ptr<IFontDisp> CreateStdFont(const FontSpec& face);
 // The attributes of a font object; false when it is no font object.
-bool ReadFontSpec(IUnknown* font, FontSpec& spec);
+bool ReadFontSpec(IUnknown* font, FontSpec& face);
 // An independent copy of a font object (nullptr when it is none).
 com::Ptr<IFontDisp> CloneFont(IUnknown* font);
 // Two fonts with the same attributes (both null counts as equal).

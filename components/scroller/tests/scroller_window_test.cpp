@@ -67,8 +67,8 @@ TEST_F(ScrollerWindowTest, NewControlHasDesignValuesAndStandsCentred) {
 
     com::Ptr<IFontDisp> disp;
     ASSERT_HRESULT_SUCCEEDED(ctl->get_Font(disp.Out()));
-    activex::FontSpec spec;
-    ASSERT_TRUE(activex::ReadFontSpec(disp.Get(), spec));
+    activex::FontSpec face;
+    ASSERT_TRUE(activex::ReadFontSpec(disp.Get(), face));
     // Our container has no ambient font: the design font, as the platform
     // realises it.
     activex::FontSpec asked;
@@ -76,9 +76,9 @@ TEST_F(ScrollerWindowTest, NewControlHasDesignValuesAndStandsCentred) {
     asked.points = 13.5f;
     activex::FontSpec design;
     ASSERT_TRUE(activex::ReadFontSpec(activex::CreateStdFont(asked).Get(), design));
-    EXPECT_EQ(spec.name, design.name);
-    EXPECT_FLOAT_EQ(spec.points, 13.5f);
-    EXPECT_FALSE(spec.bold);
+    EXPECT_EQ(face.name, design.name);
+    EXPECT_FLOAT_EQ(face.points, 13.5f);
+    EXPECT_FALSE(face.bold);
 
     EXPECT_EQ(Px(host.ClientWidthTwips()), Px(3945));
     EXPECT_EQ(Px(host.ClientHeightTwips()), Px(675));
@@ -260,10 +260,10 @@ TEST_F(ScrollerWindowTest, FontChangeOnReturnedObjectRemeasuresAtOnce) {
 }
 
 TEST_F(ScrollerWindowTest, FontSetByReferenceIsShownAndRefusesNothing) {
-    activex::FontSpec spec;
-    spec.name = L"Arial";
-    spec.points = 20;
-    com::Ptr<IFontDisp> font = activex::CreateStdFont(spec);
+    activex::FontSpec face;
+    face.name = L"Arial";
+    face.points = 20;
+    com::Ptr<IFontDisp> font = activex::CreateStdFont(face);
     const RECT before = host.Ink();
     ASSERT_HRESULT_SUCCEEDED(ctl->putref_Font(font.Get()));
     EXPECT_GT(host.Ink().bottom - host.Ink().top, before.bottom - before.top);
@@ -345,12 +345,12 @@ TEST_F(ScrollerWindowTest, PropertyBagRoundTrip) {
     EXPECT_EQ(speed, 250);
     com::Ptr<IFontDisp> font;
     c->get_Font(font.Out());
-    activex::FontSpec spec;
-    ASSERT_TRUE(activex::ReadFontSpec(font.Get(), spec));
-    EXPECT_TRUE(spec.italic);
+    activex::FontSpec face;
+    ASSERT_TRUE(activex::ReadFontSpec(font.Get(), face));
+    EXPECT_TRUE(face.italic);
     activex::FontSpec saved;
     ASSERT_TRUE(activex::ReadFontSpec(disp.Get(), saved));
-    EXPECT_EQ(spec.name, saved.name);
+    EXPECT_EQ(face.name, saved.name);
     EXPECT_NE(font.Get(), disp.Get()) << "the loaded control has a font of its own";
     // Loaded while off: no ScrollStart, caption centred.
     EXPECT_EQ(other.Count(kEventScrollStart), 0);
@@ -379,10 +379,10 @@ TEST_F(ScrollerWindowTest, StreamRoundTripKeepsFont) {
     EXPECT_EQ(Caption(copy.Get()), L"Streamed");
     com::Ptr<IFontDisp> font;
     copy->get_Font(font.Out());
-    activex::FontSpec spec;
-    ASSERT_TRUE(activex::ReadFontSpec(font.Get(), spec));
-    EXPECT_TRUE(spec.bold);
-    EXPECT_FLOAT_EQ(spec.points, 13.5f);
+    activex::FontSpec face;
+    ASSERT_TRUE(activex::ReadFontSpec(font.Get(), face));
+    EXPECT_TRUE(face.bold);
+    EXPECT_FLOAT_EQ(face.points, 13.5f);
 }
 
 TEST_F(ScrollerWindowTest, RefusedValueInBagDoesNotAbortLoad) {
