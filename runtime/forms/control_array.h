@@ -30,6 +30,16 @@ public:
     T& LoadNext() { return Load(UBound() + 1); }
     // False when the element is not loaded.
     bool Unload(int index) { return elements_.erase(index) > 0; }
+    // Removes element index from the array and hands it to the caller (who
+    // may keep it alive until an event of it has returned); null when it is
+    // not loaded.
+    std::unique_ptr<T> Take(int index) {
+        auto it = elements_.find(index);
+        if (it == elements_.end()) return nullptr;
+        std::unique_ptr<T> e = std::move(it->second);
+        elements_.erase(it);
+        return e;
+    }
     bool Exists(int index) const { return elements_.count(index) > 0; }
     // The element, or nullptr.
     T* Find(int index) const {

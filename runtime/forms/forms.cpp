@@ -92,7 +92,7 @@ HFONT MakeFont(const FontSpec& f) {
     HDC screen = GetDC(nullptr);
     int height = -static_cast<int>(std::lround(f.size * GetDeviceCaps(screen, LOGPIXELSY) / 72.0));
     ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, FALSE,
+    return CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, f.strikethrough,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
 }

@@ -74,7 +74,7 @@ private:
 struct FontSpec {
     std::string name = "MS Sans Serif";
     float size = 8.25f;  // points
-    bool bold = false, italic = false, underline = false;
+    bool bold = false, italic = false, underline = false, strikethrough = false;
 };
 
 class Form;

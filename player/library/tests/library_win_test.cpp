@@ -65,6 +65,16 @@ bool RegKeyExists(const std::string& key) {
     return code == 0;
 }
 
+// Writes HKCR\key (and its default value when given) with "reg add", as
+// another program's installer would.
+void RegAdd(const std::string& key, const char* value = nullptr) {
+    std::string cmd = "reg.exe add \"HKEY_CLASSES_ROOT\\" + key + "\" /f";
+    if (value) cmd += std::string(" /ve /d \"") + value + "\"";
+    DWORD code = 1;
+    Capture(cmd, &code);
+    ASSERT_EQ(code, 0u) << cmd;
+}
+
 void RegDeleteTree(const std::string& key) {
     Capture("reg.exe delete \"HKEY_CLASSES_ROOT\\" + key + "\" /f");
 }
@@ -116,18 +126,28 @@ TEST_F(Associations, RoundTripReadBackByRegQuery) {
 }
 
 TEST_F(Associations, AnotherProgramsBindingSurvives) {
-    ASSERT_EQ(AssociateFileType(reg, ext_, other_, "Other", "other.exe", "o.exe", "0"), kRegOk);
-    ASSERT_EQ(UnassociateFileType(reg, ext_, progId_), kRegOk);
+    // Another program's binding, written by "reg add": neither the
+    // extension's value nor that program's keys are touched, even when our
+    // ProgID keys are asked to go.
+    RegAdd(ext_, other_.c_str());
+    RegAdd(other_ + "\\shell\\open\\command", "other.exe %1");
+    ASSERT_EQ(UnassociateFileType(reg, ext_, progId_, true), kRegOk);
     EXPECT_EQ(RegDefault(ext_), other_);
+    EXPECT_EQ(RegDefault(other_ + "\\shell\\open\\command"), "other.exe %1");
+    EXPECT_EQ(QueryFileType(reg, ext_, ftqProgId), other_);
     // Ours with an OpenWithProgids key beside it: only the value goes.
     ASSERT_EQ(AssociateFileType(reg, ext_, progId_, "Ours", "vorne.exe", "v.exe", "1"), kRegOk);
-    ASSERT_EQ(CreateRegKey(reg, ext_ + "\\OpenWithProgids", kClassesRoot), kRegOk);
+    EXPECT_EQ(RegDefault(ext_), progId_);
+    RegAdd(ext_ + "\\OpenWithProgids");
     ASSERT_EQ(UnassociateFileType(reg, ext_, progId_), kRegOk);
     EXPECT_TRUE(RegKeyExists(ext_ + "\\OpenWithProgids"));
-    EXPECT_NE(RegDefault(ext_), progId_);
+    EXPECT_EQ(RegDefault(ext_), "(value not set)");
     EXPECT_EQ(QueryFileType(reg, ext_, ftqProgId), "");
     // The ProgID key stays when not asked to go.
     EXPECT_EQ(RegDefault(progId_), "Ours");
+    // A second removal finds nothing of ours and leaves the key as it is.
+    ASSERT_EQ(UnassociateFileType(reg, ext_, progId_), kRegOk);
+    EXPECT_TRUE(RegKeyExists(ext_ + "\\OpenWithProgids"));
 }
 
 TEST(AnsiTagBlock, StaysOneHundredTwentyEightBytes) {
@@ -146,7 +166,9 @@ TEST(AnsiTagBlock, StaysOneHundredTwentyEightBytes) {
     TagBlock b = BuildTagBlock(f, cp);
     EXPECT_EQ(b.size(), kTagSize);
     const std::string block(b.begin(), b.end());
-    if (GetEnvironmentVariableA("VORNE_EXPECT_CP932", nullptr, 0) != 0) ASSERT_EQ(GetACP(), 932u);
+    if (GetEnvironmentVariableA("VORNE_EXPECT_CP932", nullptr, 0) != 0) {
+        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale gives the ANSI code page 932";
+    }
     if (GetACP() == 932) {
         EXPECT_EQ(block.substr(3, 10), "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8");
         EXPECT_EQ(block.substr(13, 20), std::string(20, ' '));
@@ -172,4 +194,27 @@ TEST(AnsiTagBlock, StaysOneHundredTwentyEightBytes) {
         EXPECT_EQ(data, audio);
         DeleteFileA(path.c_str());
     }
+}
+
+// A file another program holds open without sharing is reported as in use
+// and left exactly as it was. (A read-only file cannot show it here: the
+// tests run as root, whom Wine's read-only attribute does not stop.)
+TEST(TagFileWin32, InUseIsReportedAndUntouched) {
+    const std::string path = "tag_locked.mp3";
+    const std::string audio(2000, 'a');
+    FILE* fp = fopen(path.c_str(), "wb");
+    ASSERT_NE(fp, nullptr);
+    fwrite(audio.data(), 1, audio.size(), fp);
+    fclose(fp);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TagFields f;
+    f.title = "x";
+    EXPECT_EQ(SaveTag(path, f, BytesCodePage()), TagResult::kInUseOrReadOnly);
+    EXPECT_EQ(RemoveTag(path), TagResult::kInUseOrReadOnly);
+    CloseHandle(held);
+    std::string data;
+    ASSERT_EQ(ReadWholeFile(path, data), ReadStatus::kOk);
+    EXPECT_EQ(data, audio);
+    DeleteFileA(path.c_str());
 }

@@ -1,0 +1,36 @@
+#include "player/app/globals.h"
+
+namespace vorne::player {
+
+OptionsFile Options;
+bool AppClosing = false;
+bool PlaybackActive = false;
+bool Seeking = false, VolumeChanging = false, AdvanceRequested = false, InterruptWait = false;
+bool BuildingListTitles = false;
+std::string CurrentFile;
+SongInfoRecord CurrentSongInfo;
+std::string PlayListPath;
+std::array<std::string, 4> AuthorInfo;
+HRGN WindowRegion = nullptr;
+std::string SessionStartPlayTime = "0";
+
+TextSources& CurrentTextSources() {
+    static TextSources sources;
+    sources.CurrentSongInfo = &CurrentSongInfo;
+    sources.CurrentFile = CurrentFile;
+    sources.BuildingListTitles = BuildingListTitles;
+    if (!sources.ReadSongInfo) {
+        sources.ReadSongInfo = [](const std::string& path) {
+            SongInfoContext ctx;
+            ctx.CurrentFile = CurrentFile;
+            return GetMp3Info(path, ctx);
+        };
+    }
+    return sources;
+}
+
+std::string ExpandTemplate(std::string_view tmpl, const std::string& fileName, bool useFileNameAsTitle) {
+    return MakeTextString(tmpl, fileName, useFileNameAsTitle, CurrentTextSources());
+}
+
+}  // namespace vorne::player

@@ -1,0 +1,49 @@
+// The program's start: the single-instance test, then the main window, then
+// the message loop for as long as a window of the player is loaded.
+#include <windows.h>
+#include <ole2.h>
+
+#include "player/app/globals.h"
+#include "player/app/main_window.h"
+#include "player/app/trace.h"
+#include "player/startup/handover.h"
+#include "player/startup/instance.h"
+#include "runtime/forms/forms.h"
+
+namespace {
+
+using namespace vorne;
+
+// Whether the options on disk let a second start run beside the first.
+bool MultipleInstancesAllowed() {
+    OptionsFile o;
+    LoadOptionsFile(OptionsFileName(forms::App::Path()), o);
+    return o.AllowMultipleInstances != 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    OleInitialize(nullptr);
+    startup::InstanceLock lock;
+    const std::string command = forms::App::Command();
+    bool run = lock.IsFirstInstance(startup::kMutexName);
+    player::Trace(run ? "instance first" : "instance second");
+    if (!run) {
+        if (MultipleInstancesAllowed()) {
+            run = true;
+            player::Trace("instance runs beside the first");
+        } else {
+            const bool found = startup::HandToRunningInstance(command);
+            player::Trace(found ? "instance handed over" : "instance found none");
+        }
+    }
+    if (run) {
+        player::frmMain().Load();
+        forms::Form::Run();
+    }
+    // Closed last, once the options and the auto-saved list are written.
+    lock.Release();
+    OleUninitialize();
+    return 0;
+}

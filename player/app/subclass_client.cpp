@@ -1,0 +1,101 @@
+#include "player/app/subclass_client.h"
+
+#include "player/app/components.h"
+
+namespace vorne::player {
+
+SubclassClient* SubclassClient::Create(Handler handler) { return new SubclassClient(std::move(handler)); }
+
+HRESULT SubclassClient::QueryInterface(REFIID riid, void** ppv) {
+    return com::QueryTable(riid, ppv,
+                           {{&IID__ISubclass, static_cast<_ISubclass*>(this)},
+                            {&IID_IDispatch, static_cast<IDispatch*>(this)}});
+}
+
+HRESULT SubclassClient::GetTypeInfoCount(UINT* n) {
+    if (!n) return E_POINTER;
+    *n = 0;
+    return S_OK;
+}
+
+HRESULT SubclassClient::GetTypeInfo(UINT, LCID, ITypeInfo** ti) {
+    if (ti) *ti = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT SubclassClient::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return DISP_E_UNKNOWNNAME; }
+
+HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                               UINT*) {
+    if (id == 0x40030000) {
+        if (flags & DISPATCH_PROPERTYGET) {
+            if (result) {
+                VariantInit(result);
+                result->vt = VT_I4;
+                result->lVal = emrPostProcess;
+            }
+            return S_OK;
+        }
+        return S_OK;  // a new response is ignored
+    }
+    if (id == 0x60030000) {
+        if (!params || params->cArgs != 4) return DISP_E_BADPARAMCOUNT;
+        LONG a[4];
+        for (UINT i = 0; i < 4; ++i) {
+            VARIANT v;
+            VariantInit(&v);
+            if (FAILED(VariantChangeType(&v, &params->rgvarg[3 - i], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
+            a[i] = v.lVal;
+        }
+        LONG r = 0;
+        WindowProc(a[0], a[1], a[2], a[3], &r);
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_I4;
+            result->lVal = r;
+        }
+        return S_OK;
+    }
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT SubclassClient::get_MsgResponse(EMsgResponse* response) {
+    if (!response) return E_POINTER;
+    *response = emrPostProcess;
+    return S_OK;
+}
+
+HRESULT SubclassClient::WindowProc(LONG hwnd, LONG msg, LONG wParam, LONG lParam, LONG* result) {
+    LONG r = 0;
+    if (handler_)
+        r = handler_(reinterpret_cast<HWND>(static_cast<LONG_PTR>(hwnd)), static_cast<UINT>(msg),
+                     static_cast<WPARAM>(static_cast<ULONG>(wParam)), static_cast<LPARAM>(lParam));
+    if (result) *result = r;
+    return S_OK;
+}
+
+Subclasser::~Subclasser() {
+    if (gsub_) gsub_->Release();
+}
+
+HRESULT Subclasser::Ensure() {
+    if (gsub_) return S_OK;
+    com::Ptr<IClassFactory> factory = ComponentFactory(CLSID_GSubclass, "Vornesub.dll");
+    if (!factory) return REGDB_E_CLASSNOTREG;
+    return factory->CreateInstance(nullptr, IID__GSubclass, reinterpret_cast<void**>(&gsub_));
+}
+
+HRESULT Subclasser::Attach(SubclassClient* client, HWND hwnd, UINT msg) {
+    HRESULT hr = Ensure();
+    if (FAILED(hr)) return hr;
+    _ISubclass* itf = client;
+    return gsub_->AttachMessage(&itf, static_cast<LONG>(reinterpret_cast<LONG_PTR>(hwnd)), static_cast<LONG>(msg));
+}
+
+HRESULT Subclasser::Detach(SubclassClient* client, HWND hwnd, UINT msg) {
+    if (!gsub_) return S_FALSE;
+    _ISubclass* itf = client;
+    return gsub_->DetachMessage(&itf, static_cast<LONG>(reinterpret_cast<LONG_PTR>(hwnd)), static_cast<LONG>(msg));
+}
+
+}  // namespace vorne::player

@@ -1,0 +1,228 @@
+// Vorne.exe as a user starts it, under Wine: the main window's load in its
+// order, and a second start handing its command line to the running one.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ThisFolder() {
+    char buf[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, buf, MAX_PATH);
+    std::string p(buf, n);
+    return p.substr(0, p.find_last_of('\\') + 1);
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(f, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& s) {
+    for (const auto& l : lines)
+        if (l == s) return true;
+    return false;
+}
+
+struct Found {
+    DWORD pid;
+    HWND hwnd = nullptr;
+};
+
+BOOL CALLBACK FindMarked(HWND h, LPARAM lp) {
+    auto* f = reinterpret_cast<Found*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == f->pid && reinterpret_cast<intptr_t>(GetPropA(h, "TessarinSTARTUPDEMO_APPLICATION")) == 1) {
+        f->hwnd = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A copy of the player in a folder of its own, so its options, lists and
+// trace belong to this test alone.
+class PlayerFolder {
+public:
+    PlayerFolder() {
+        char base[MAX_PATH];
+        GetTempPathA(MAX_PATH, base);
+        dir_ = std::string(base) + "vorne_exe_" + std::to_string(GetCurrentProcessId()) + "_" +
+               std::to_string(GetTickCount()) + "\\";
+        CreateDirectoryA(dir_.c_str(), nullptr);
+        for (const char* f : {"Vorne.exe", "Plovex1.ocx", "Dunmere.ocx", "Vornesub.dll", "Vornes.mp3"})
+            CopyFileA((ThisFolder() + f).c_str(), (dir_ + f).c_str(), FALSE);
+    }
+    const std::string& Dir() const { return dir_; }
+
+    // Starts the player with a command-line tail and its own trace file.
+    PROCESS_INFORMATION Start(const std::string& tail, const std::string& trace) {
+        DeleteFileA((dir_ + trace).c_str());
+        SetEnvironmentVariableA("VORNE_TRACE", (dir_ + trace).c_str());
+        std::string cmd = "\"" + dir_ + "Vorne.exe\"" + (tail.empty() ? "" : " " + tail);
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        std::vector<char> line(cmd.begin(), cmd.end());
+        line.push_back(0);
+        const BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi);
+        SetEnvironmentVariableA("VORNE_TRACE", nullptr);
+        EXPECT_TRUE(ok) << cmd;
+        return pi;
+    }
+
+    std::vector<std::string> Trace(const std::string& trace) const { return ReadLines(dir_ + trace); }
+
+    // Waits until the trace holds line (up to ms).
+    bool WaitFor(const std::string& trace, const std::string& line, DWORD ms = 30000) const {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < ms) {
+            if (Contains(Trace(trace), line)) return true;
+            Sleep(50);
+        }
+        return false;
+    }
+
+private:
+    std::string dir_;
+};
+
+class VorneExe : public ::testing::Test {
+protected:
+    void SetUp() override {
+        first_ = folder_.Start("", "first.txt");
+        ASSERT_TRUE(folder_.WaitFor("first.txt", "shown")) << "the player's window did not show";
+        Found f{first_.dwProcessId};
+        EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&f));
+        main_ = f.hwnd;
+        ASSERT_TRUE(main_) << "no marked main window";
+    }
+    void TearDown() override {
+        if (main_ && IsWindow(main_)) PostMessageA(main_, WM_CLOSE, 0, 0);
+        if (first_.hProcess) {
+            if (WaitForSingleObject(first_.hProcess, 20000) != WAIT_OBJECT_0) TerminateProcess(first_.hProcess, 1);
+            CloseHandle(first_.hProcess);
+            CloseHandle(first_.hThread);
+        }
+    }
+
+    // A second start; returns its trace once it has ended.
+    std::vector<std::string> SecondStart(const std::string& tail) {
+        PROCESS_INFORMATION pi = folder_.Start(tail, "second.txt");
+        const DWORD waited = WaitForSingleObject(pi.hProcess, 15000);
+        EXPECT_EQ(waited, WAIT_OBJECT_0) << "the second start did not end";
+        if (waited != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+        return folder_.Trace("second.txt");
+    }
+
+    // Lines the running instance traced after `from`.
+    std::vector<std::string> FirstSince(size_t from) {
+        auto all = folder_.Trace("first.txt");
+        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
+    }
+
+    PlayerFolder folder_;
+    PROCESS_INFORMATION first_{};
+    HWND main_ = nullptr;
+};
+
+TEST_F(VorneExe, FormLoadRunsItsStepsInOrder) {
+    std::vector<int> steps;
+    for (const auto& l : folder_.Trace("first.txt"))
+        if (l.rfind("load ", 0) == 0) steps.push_back(std::stoi(l.substr(5)));
+    std::vector<int> expected;
+    for (int i = 1; i <= 22; ++i) expected.push_back(i);
+    EXPECT_EQ(steps, expected);
+    const auto trace = folder_.Trace("first.txt");
+    EXPECT_EQ(trace.front(), "instance first");
+    EXPECT_TRUE(Contains(trace, "load 12 hand-over hooked"));
+    EXPECT_TRUE(Contains(trace, "load 16 built-in skin"));
+    EXPECT_TRUE(IsWindowVisible(main_));
+    RECT r;
+    GetWindowRect(main_, &r);
+    EXPECT_EQ(r.right - r.left, 317);
+    EXPECT_EQ(r.bottom - r.top, 119);
+}
+
+TEST_F(VorneExe, SecondStartHandsOverItsCommandLine) {
+    {
+        std::ofstream m3u(folder_.Dir() + "list.m3u", std::ios::binary);
+        m3u << "#EXTM3U\r\n" << folder_.Dir() << "Vornes.mp3\r\n";
+    }
+    struct Case {
+        const char* name;
+        std::string tail;
+        int windowState;  // SW_SHOW, SW_HIDE, SW_MINIMIZE before the start
+        std::vector<std::string> received;  // what the running instance traced
+    };
+    const std::string song = "C:\\music\\song.mp3";
+    const Case cases[] = {
+        {"media file, visible", song, SW_SHOW, {"handover parse 17", "parse AddFile " + song}},
+        {"quoted media file, visible", "\"C:\\music\\a b.MP3\"", SW_SHOW,
+         {"handover parse 18", "parse AddFile C:\\music\\a b.MP3"}},
+        {"play list, hidden", folder_.Dir() + "list.m3u", SW_HIDE,
+         {"handover parse " + std::to_string((folder_.Dir() + "list.m3u").size()),
+          "parse LoadPlayList " + folder_.Dir() + "list.m3u"}},
+        {"media file, minimised", song, SW_MINIMIZE, {"handover parse 17", "parse AddFile " + song}},
+        {"nothing, visible", "", SW_SHOW, {}},
+        // Minimising hides the window in the tray, so an empty start hands over.
+        {"nothing, minimised", "", SW_MINIMIZE, {"handover parse 1", "parse ActivateOnly"}},
+        {"nothing, hidden", "", SW_HIDE, {"handover parse 1", "parse ActivateOnly"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShowWindow(main_, c.windowState == SW_SHOW ? SW_RESTORE : c.windowState);
+        if (c.windowState == SW_SHOW) ShowWindow(main_, SW_SHOW);
+        Sleep(200);
+        const size_t before = folder_.Trace("first.txt").size();
+        const auto second = SecondStart(c.tail);
+        EXPECT_TRUE(Contains(second, "instance second"));
+        EXPECT_TRUE(Contains(second, "instance handed over"));
+        EXPECT_FALSE(Contains(second, "load 1 start")) << "the second start loaded a window";
+        Sleep(300);
+        EXPECT_EQ(FirstSince(before), c.received);
+        // Whatever came, the running window is shown and not minimised.
+        EXPECT_TRUE(IsWindowVisible(main_));
+        EXPECT_FALSE(IsIconic(main_));
+    }
+    // What the running instance was given is in its auto-saved list at exit.
+    PostMessageA(main_, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(first_.hProcess, 20000), WAIT_OBJECT_0);
+    const auto trace = folder_.Trace("first.txt");
+    EXPECT_EQ(trace.back(), "unloaded");
+    std::ifstream gen(folder_.Dir() + "Vorne.gen", std::ios::binary);
+    std::stringstream text;
+    text << gen.rdbuf();
+    EXPECT_NE(text.str().find("Vornes.mp3"), std::string::npos);  // the play list replaced the list
+    EXPECT_NE(text.str().find(song), std::string::npos);           // and a song came after it
+    std::ifstream ini(folder_.Dir() + "Vorne.ini");
+    EXPECT_TRUE(ini.good());
+}
+
+TEST_F(VorneExe, AfterTheCloseANewStartIsFirstAgain) {
+    PostMessageA(main_, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(first_.hProcess, 20000), WAIT_OBJECT_0);
+    CloseHandle(first_.hProcess);
+    CloseHandle(first_.hThread);
+    first_ = folder_.Start("", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    EXPECT_EQ(folder_.Trace("first.txt").front(), "instance first");
+    Found f{first_.dwProcessId};
+    EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&f));
+    main_ = f.hwnd;
+}
+
+}  // namespace

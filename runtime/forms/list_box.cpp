@@ -1,0 +1,135 @@
+#include "runtime/forms/list_box.h"
+
+#include <commctrl.h>
+
+namespace vorne::forms {
+
+ListBox::ListBox(Form& form, std::string name, int index) : FormControl(form, std::move(name), index) {
+    if (form.Loaded()) Attach(form.hWnd());
+}
+
+ListBox::~ListBox() { Detach(); }
+
+void ListBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    selected_.assign(items_.size(), false);
+    index_ = -1;
+    Fill();
+}
+
+int ListBox::ListIndex() const {
+    if (hwnd_) {
+        LRESULT caret = SendMessageA(hwnd_, LB_GETCARETINDEX, 0, 0);
+        if (caret == LB_ERR || caret >= ListCount()) return -1;
+        // The caret sits on entry 0 of a list nobody has touched; it names
+        // the list index only once something is selected or set.
+        return index_ == -1 && SendMessageA(hwnd_, LB_GETSELCOUNT, 0, 0) == 0 ? -1 : static_cast<int>(caret);
+    }
+    return index_;
+}
+
+void ListBox::SetListIndex(int i) {
+    if (i < -1 || i >= ListCount()) throw InvalidPropertyValue();
+    index_ = i;
+    if (hwnd_ && i >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(i), FALSE);
+}
+
+bool ListBox::Selected(int i) const {
+    if (i < 0 || i >= ListCount()) throw InvalidPropertyValue();
+    if (hwnd_) return SendMessageA(hwnd_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+    return selected_[static_cast<size_t>(i)];
+}
+
+void ListBox::SetSelected(int i, bool on) {
+    if (i < 0 || i >= ListCount()) throw InvalidPropertyValue();
+    selected_[static_cast<size_t>(i)] = on;
+    if (hwnd_) SendMessageA(hwnd_, LB_SETSEL, on ? TRUE : FALSE, static_cast<LPARAM>(i));
+}
+
+std::vector<bool> ListBox::Selection() const {
+    std::vector<bool> s(items_.size(), false);
+    for (int i = 0; i < ListCount(); ++i) s[static_cast<size_t>(i)] = Selected(i);
+    return s;
+}
+
+void ListBox::SetSelection(const std::vector<bool>& selected) {
+    for (int i = 0; i < ListCount(); ++i)
+        SetSelected(i, static_cast<size_t>(i) < selected.size() && selected[static_cast<size_t>(i)]);
+}
+
+void ListBox::Fill() {
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+    for (const std::string& s : items_) SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    for (size_t i = 0; i < selected_.size(); ++i)
+        if (selected_[i]) SendMessageA(hwnd_, LB_SETSEL, TRUE, static_cast<LPARAM>(i));
+    if (index_ >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index_), FALSE);
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void ListBox::ReadBack() {
+    if (!hwnd_) return;
+    for (int i = 0; i < ListCount(); ++i)
+        selected_[static_cast<size_t>(i)] = SendMessageA(hwnd_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+    index_ = ListIndex();
+}
+
+void ListBox::Attach(HWND form_window) {
+    if (hwnd_) return;
+    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                            WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | WS_TABSTOP | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_USETABSTOPS |
+                                LBS_NOINTEGRALHEIGHT | (Visible() ? WS_VISIBLE : 0),
+                            Left(), Top(), Width(), Height(), form_window, nullptr, GetModuleHandleA(nullptr),
+                            nullptr);
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SetWindowSubclass(hwnd_, &ListBox::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (!Enabled()) EnableWindow(hwnd_, FALSE);
+    Fill();
+}
+
+void ListBox::Detach() {
+    if (!hwnd_) return;
+    ReadBack();
+    HWND h = hwnd_;
+    hwnd_ = nullptr;
+    RemoveWindowSubclass(h, &ListBox::Proc, 1);
+    DestroyWindow(h);
+}
+
+void ListBox::Restack(HWND below) {
+    if (hwnd_) SetWindowPos(hwnd_, below, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ListBox::Changed(const Rect&) {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
+    EnableWindow(hwnd_, Enabled());
+}
+
+LRESULT CALLBACK ListBox::Proc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<ListBox*>(data);
+    switch (m) {
+    case WM_LBUTTONDBLCLK: {
+        LRESULT r = DefSubclassProc(h, m, w, l);
+        if (self->OnDblClickItem) self->OnDblClickItem();
+        return r;
+    }
+    case WM_KEYDOWN:
+        if (self->OnKeyDown) {
+            int key = static_cast<int>(w), shift = 0;
+            if (GetKeyState(VK_SHIFT) < 0) shift |= vbShiftMask;
+            if (GetKeyState(VK_CONTROL) < 0) shift |= vbCtrlMask;
+            if (GetKeyState(VK_MENU) < 0) shift |= vbAltMask;
+            self->OnKeyDown(key, shift);
+            if (key == 0) return 0;  // dropped by the handler
+        }
+        break;
+    }
+    return DefSubclassProc(h, m, w, l);
+}
+
+}  // namespace vorne::forms
