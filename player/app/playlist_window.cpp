@@ -62,8 +62,9 @@ library::ListResult FrmList::LoadGenericList() {
 
 library::ListResult FrmList::SaveGenericList() { return Generic.Save(App::Path(), Store, ListDateNow()); }
 
-void FrmList::reposistion() {
-    FrmMain& m = frmMain();
+void FrmList::reposistion() { reposistion(frmMain()); }
+
+void FrmList::reposistion(forms::Form& m) {
     if (Height() != m.Height()) SetHeight(m.Height());
     if (Left() != m.Left() - Width()) SetLeft(m.Left() - Width());
     if (Top() != m.Top()) SetTop(m.Top());

@@ -29,8 +29,10 @@ public:
     library::ListResult SaveGenericList();
     // Shows the store in List1 again (after the store changed).
     void RefreshList();
-    // Docks the window at the main window's left edge, writing only what differs.
+    // Docks the window at the main window's left edge, writing only what
+    // differs (the player's own main window by default).
     void reposistion();
+    void reposistion(forms::Form& main);
 
     // Client size at design, twips.
     static constexpr float kDesignWidth = 5220, kDesignHeight = 3120;

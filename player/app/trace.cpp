@@ -1,31 +1,16 @@
 #include "player/app/trace.h"
 
-#include <windows.h>
+#include <cstdlib>
+
+#include "player/startup/trace_line.h"
 
 namespace vorne::player {
 
-namespace {
-const std::string& TraceFile() {
-    static const std::string file = [] {
-        char buf[MAX_PATH * 2];
-        DWORD n = GetEnvironmentVariableA("VORNE_TRACE", buf, sizeof buf);
-        return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
-    }();
-    return file;
+bool TraceEnabled() {
+    const char* v = std::getenv("VORNE_TRACE");
+    return v && *v;
 }
-}  // namespace
 
-bool TraceEnabled() { return !TraceFile().empty(); }
-
-void Trace(const std::string& line) {
-    if (!TraceEnabled()) return;
-    HANDLE f = CreateFileA(TraceFile().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return;
-    std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(f);
-}
+void Trace(const std::string& line) { startup::AppendTraceLine("VORNE_TRACE", line.c_str()); }
 
 }  // namespace vorne::player

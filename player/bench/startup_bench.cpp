@@ -3,8 +3,8 @@
 // same way (through scripts/wine-run, with VORNE_TRACE naming a fresh file
 // and the time taken when "shown" appears in it).
 //
-//   VORNE_BENCH_PLAYER=build/win32/bin/Vorne.exe \
-//   VORNE_BENCH_MINIMAL=build/win32/bin/minimal_window.exe \
+//   VORNE_BENCH_PLAYER=build/win32/bin/Vorne.exe
+//   VORNE_BENCH_MINIMAL=build/win32/bin/minimal_window.exe
 //   build/host/player/bench/vorne_startup_bench
 #include <benchmark/benchmark.h>
 

@@ -35,20 +35,34 @@ bool Contains(const std::vector<std::string>& lines, const std::string& s) {
     return false;
 }
 
-struct Found {
+struct Search {
     DWORD pid;
-    HWND hwnd = nullptr;
+    bool (*match)(HWND);
+    HWND found;
 };
 
-BOOL CALLBACK FindMarked(HWND h, LPARAM lp) {
-    auto* f = reinterpret_cast<Found*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid == f->pid && reinterpret_cast<intptr_t>(GetPropA(h, "TessarinSTARTUPDEMO_APPLICATION")) == 1) {
-        f->hwnd = h;
-        return FALSE;
-    }
-    return TRUE;
+BOOL CALLBACK SearchStep(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    if (owner != s->pid || !s->match(h)) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
+// The first top-level window of process pid that match accepts.
+HWND WindowOf(DWORD pid, bool (*match)(HWND)) {
+    Search search{pid, match, nullptr};
+    EnumWindows(SearchStep, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool IsMarked(HWND h) { return reinterpret_cast<intptr_t>(GetPropA(h, "TessarinSTARTUPDEMO_APPLICATION")) == 1; }
+
+bool IsPlayList(HWND h) {
+    char title[64] = {};
+    GetWindowTextA(h, title, sizeof title);
+    return std::string(title) == "Vorne Play List";
 }
 
 // A copy of the player in a folder of its own, so its options, lists and
@@ -103,9 +117,7 @@ protected:
     void SetUp() override {
         first_ = folder_.Start("", "first.txt");
         ASSERT_TRUE(folder_.WaitFor("first.txt", "shown")) << "the player's window did not show";
-        Found f{first_.dwProcessId};
-        EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&f));
-        main_ = f.hwnd;
+        main_ = WindowOf(first_.dwProcessId, IsMarked);
         ASSERT_TRUE(main_) << "no marked main window";
     }
     void TearDown() override {
@@ -212,6 +224,34 @@ TEST_F(VorneExe, SecondStartHandsOverItsCommandLine) {
     EXPECT_TRUE(ini.good());
 }
 
+// What the screen shows at (x, y) of a window.
+COLORREF ScreenPixel(HWND w, int x, int y) {
+    RECT r;
+    GetWindowRect(w, &r);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, r.left + x, r.top + y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+TEST_F(VorneExe, ClosingThePlayListHidesItAndTurnsItsButtonOff) {
+    const HWND list = WindowOf(first_.dwProcessId, IsPlayList);
+    ASSERT_TRUE(list);
+    ASSERT_TRUE(IsWindowVisible(list));
+    SetForegroundWindow(main_);
+    Sleep(300);
+    // The built-in "Play List Button" (12, 86; a 28 x 26 cell) shows its on cell.
+    std::vector<COLORREF> on, off;
+    for (int x = 14; x < 38; x += 2) on.push_back(ScreenPixel(main_, x, 99));
+    PostMessageA(list, WM_CLOSE, 0, 0);
+    Sleep(600);
+    EXPECT_TRUE(IsWindow(list));
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_TRUE(IsWindowVisible(main_));
+    for (int x = 14; x < 38; x += 2) off.push_back(ScreenPixel(main_, x, 99));
+    EXPECT_NE(on, off) << "the button still shows its on cell";
+}
+
 TEST_F(VorneExe, AfterTheCloseANewStartIsFirstAgain) {
     PostMessageA(main_, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(first_.hProcess, 20000), WAIT_OBJECT_0);
@@ -220,9 +260,7 @@ TEST_F(VorneExe, AfterTheCloseANewStartIsFirstAgain) {
     first_ = folder_.Start("", "first.txt");
     ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
     EXPECT_EQ(folder_.Trace("first.txt").front(), "instance first");
-    Found f{first_.dwProcessId};
-    EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&f));
-    main_ = f.hwnd;
+    main_ = WindowOf(first_.dwProcessId, IsMarked);
 }
 
 }  // namespace
