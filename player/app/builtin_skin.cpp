@@ -1,5 +1,6 @@
 // The built-in face: the program's own bitmaps 101..117 placed as fixed
 // elements, shaped by pure white.
+#include "player/app/component_ids.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/trace.h"
@@ -102,13 +103,13 @@ void FrmMain::MapDefaults(HINSTANCE module) {
             if (FAILED(ScrollBars->Load(i))) break;
             activex::ControlSite* s = (*ScrollBars)[i];
             s->SetVisible(true);
-            com::PutProperty(s->Control(), 0x68030036, com::BoolArg(true));
+            com::PutProperty(s->Control(), ids::kBarEnabled, com::BoolArg(true));
             s->ZOrder(0);
             Tables.ScrollBarsInfo[i] = r.action;
             IDispatch* d = s->Control();
-            if (auto p = ResourcePicture(module, r.track)) com::PutRefProperty(d, 0x68030030, com::DispatchArg(p.Get()));
-            if (auto p = ResourcePicture(module, r.thumb)) com::PutRefProperty(d, 0x6803002F, com::DispatchArg(p.Get()));
-            if (r.volume) com::PutProperty(d, 0x68030033, com::LongArg(65536));
+            if (auto p = ResourcePicture(module, r.track)) com::PutRefProperty(d, ids::kBarPicture, com::DispatchArg(p.Get()));
+            if (auto p = ResourcePicture(module, r.thumb)) com::PutRefProperty(d, ids::kBarButtonPicture, com::DispatchArg(p.Get()));
+            if (r.volume) com::PutProperty(d, ids::kBarMax, com::LongArg(65536));
             s->Move(static_cast<float>(r.left), static_cast<float>(r.top), s->Width(), s->Height());
             ++i;
         }
@@ -136,23 +137,23 @@ void FrmMain::MapDefaults(HINSTANCE module) {
         activex::ControlSite* s = (*SLabels)[1];
         s->SetVisible(true);
         IDispatch* d = s->Control();
-        com::PutProperty(d, 0x68030051, com::BoolArg(true));
+        com::PutProperty(d, ids::kScrollerEnabled, com::BoolArg(true));
         s->ZOrder(0);
         Tables.SLabelsInfo[1] = "Song Info";
         VARIANT empty = com::TextArg("");
-        com::PutProperty(d, 0x6803004D, empty);
+        com::PutProperty(d, ids::kScrollerCaption, empty);
         VariantClear(&empty);
         s->Move(202, 33, 93, 54);
         com::Variant font;
-        if (SUCCEEDED(com::GetProperty(d, -512, &font)) && font.AsDispatch())
-            com::PutProperty(font.AsDispatch(), 2, com::DoubleArg(8.25));
-        com::PutProperty(d, 0x6803004C, com::LongArg(200));
-        com::PutProperty(d, 0x6803004F, com::LongArg(0));
-        com::PutProperty(d, 0x68030052, com::LongArg(0xFF));
-        com::PutProperty(d, 0x68030053, com::LongArg(0x232323));
-        com::PutProperty(d, 0x6803004E, com::LongArg(2));
-        com::PutProperty(d, 0x68030049, com::LongArg(2));
-        com::PutProperty(d, 0x68030048, com::LongArg(2));
+        if (SUCCEEDED(com::GetProperty(d, ids::kFont, &font)) && font.AsDispatch())
+            com::PutProperty(font.AsDispatch(), ids::kFontSize, com::DoubleArg(8.25));
+        com::PutProperty(d, ids::kScrollerSpeed, com::LongArg(200));
+        com::PutProperty(d, ids::kScrollerDirection, com::LongArg(0));
+        com::PutProperty(d, ids::kScrollerForeColor, com::LongArg(0xFF));
+        com::PutProperty(d, ids::kScrollerBackColor, com::LongArg(0x232323));
+        com::PutProperty(d, ids::kScrollerTextAlignment, com::LongArg(2));
+        com::PutProperty(d, ids::kScrollerHorizontalAlignment, com::LongArg(2));
+        com::PutProperty(d, ids::kScrollerVerticalAlignment, com::LongArg(2));
     }
 
     SetPicture(forms::Picture::FromResource(101, module));

@@ -7,6 +7,7 @@
 #include "Plovex1.h"
 #include "platform/picclip/picture_clip.h"
 #include "platform/region/region.h"
+#include "player/app/component_ids.h"
 #include "player/app/components.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
@@ -21,14 +22,7 @@ namespace vorne::player {
 
 namespace {
 
-constexpr DISPID kScrollerForeColor = 0x68030052;
-constexpr DISPID kScrollerEnabled = 0x68030051;
-constexpr DISPID kScrollerCaption = 0x6803004D;
-constexpr DISPID kScrollerSpeed = 0x6803004C;
-constexpr DISPID kBarEnabled = 0x68030036;
-constexpr DISPID kBarMax = 0x68030033;
-constexpr DISPID kBarPicture = 0x68030030;
-constexpr DISPID kBarButtonPicture = 0x6803002F;
+using namespace ids;
 
 // A picture object of its own for a component (the element's copy lives as
 // long as the component wants it, whatever happens to ours).

@@ -8,7 +8,7 @@
 namespace vorne::skinart {
 
 const std::vector<ArtSpec>& SkinArtSpecs() {
-    static const std::vector<ArtSpec> specs = {
+    static const std::vector<ArtSpec> layouts = {
         {101, "window background", 317, 119, 1, -1, -1},
         {102, "Previous Button", 148, 25, 4, 4, 52},
         {103, "Play Button", 144, 25, 4, 41, 52},
@@ -27,7 +27,7 @@ const std::vector<ArtSpec>& SkinArtSpecs() {
         {116, "Volume Bar thumb", 40, 7, 2, 214, 103},
         {117, "Open Button", 144, 23, 4, 7, 27},
     };
-    return specs;
+    return layouts;
 }
 
 namespace {

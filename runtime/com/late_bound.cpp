@@ -4,10 +4,17 @@
 
 namespace vorne::com {
 
+namespace {
+// The value changed to type vt, or false when it does not convert.
+bool ChangeTo(const VARIANT& v, VARTYPE vt, VARIANT& out) {
+    VariantInit(&out);
+    return SUCCEEDED(VariantChangeType(&out, const_cast<VARIANT*>(&v), 0, vt));
+}
+}  // namespace
+
 std::wstring Variant::AsText(const std::wstring& fallback) const {
     VARIANT t;
-    VariantInit(&t);
-    if (FAILED(VariantChangeType(&t, const_cast<VARIANT*>(&v_), 0, VT_BSTR))) return fallback;
+    if (!ChangeTo(v_, VT_BSTR, t)) return fallback;
     std::wstring s(t.bstrVal ? t.bstrVal : L"", t.bstrVal ? SysStringLen(t.bstrVal) : 0);
     VariantClear(&t);
     return s;
@@ -15,62 +22,55 @@ std::wstring Variant::AsText(const std::wstring& fallback) const {
 
 long Variant::AsLong(long fallback) const {
     VARIANT t;
-    VariantInit(&t);
-    if (FAILED(VariantChangeType(&t, const_cast<VARIANT*>(&v_), 0, VT_I4))) return fallback;
-    return t.lVal;
+    return ChangeTo(v_, VT_I4, t) ? t.lVal : fallback;
 }
 
 double Variant::AsDouble(double fallback) const {
     VARIANT t;
-    VariantInit(&t);
-    if (FAILED(VariantChangeType(&t, const_cast<VARIANT*>(&v_), 0, VT_R8))) return fallback;
-    return t.dblVal;
+    return ChangeTo(v_, VT_R8, t) ? t.dblVal : fallback;
 }
 
-VARIANT LongArg(long v) {
+namespace {
+VARIANT Typed(VARTYPE vt) {
     VARIANT r;
     VariantInit(&r);
-    r.vt = VT_I4;
+    r.vt = vt;
+    return r;
+}
+}  // namespace
+
+VARIANT LongArg(long v) {
+    VARIANT r = Typed(VT_I4);
     r.lVal = v;
     return r;
 }
 
 VARIANT SingleArg(float v) {
-    VARIANT r;
-    VariantInit(&r);
-    r.vt = VT_R4;
+    VARIANT r = Typed(VT_R4);
     r.fltVal = v;
     return r;
 }
 
 VARIANT DoubleArg(double v) {
-    VARIANT r;
-    VariantInit(&r);
-    r.vt = VT_R8;
+    VARIANT r = Typed(VT_R8);
     r.dblVal = v;
     return r;
 }
 
 VARIANT BoolArg(bool v) {
-    VARIANT r;
-    VariantInit(&r);
-    r.vt = VT_BOOL;
+    VARIANT r = Typed(VT_BOOL);
     r.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
     return r;
 }
 
 VARIANT DispatchArg(IDispatch* d) {
-    VARIANT r;
-    VariantInit(&r);
-    r.vt = VT_DISPATCH;
+    VARIANT r = Typed(VT_DISPATCH);
     r.pdispVal = d;
     return r;
 }
 
 VARIANT TextArg(const std::string& ansi) {
-    VARIANT r;
-    VariantInit(&r);
-    r.vt = VT_BSTR;
+    VARIANT r = Typed(VT_BSTR);
     int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
     r.bstrVal = SysAllocStringLen(nullptr, static_cast<UINT>(n));
     if (r.bstrVal && n > 0)

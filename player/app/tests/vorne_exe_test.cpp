@@ -59,6 +59,12 @@ HWND WindowOf(DWORD pid, bool (*match)(HWND)) {
 
 bool IsMarked(HWND h) { return reinterpret_cast<intptr_t>(GetPropA(h, "TessarinSTARTUPDEMO_APPLICATION")) == 1; }
 
+bool IsMainWindow(HWND h) {
+    char title[64] = {};
+    GetWindowTextA(h, title, sizeof title);
+    return std::string(title) == "Vorne";
+}
+
 bool IsPlayList(HWND h) {
     char title[64] = {};
     GetWindowTextA(h, title, sizeof title);
@@ -261,6 +267,58 @@ TEST_F(VorneExe, AfterTheCloseANewStartIsFirstAgain) {
     ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
     EXPECT_EQ(folder_.Trace("first.txt").front(), "instance first");
     main_ = WindowOf(first_.dwProcessId, IsMarked);
+}
+
+// Starts in a fresh folder of its own, without the fixture's first instance.
+class VorneExeFresh : public ::testing::Test {
+protected:
+    static void Close(PROCESS_INFORMATION& pi) {
+        // The main window, marked or not (with several instances allowed).
+        if (HWND w = WindowOf(pi.dwProcessId, IsMainWindow)) PostMessageA(w, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi.hProcess, 20000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    std::string ReadGen() {
+        std::ifstream gen(folder_.Dir() + "Vorne.gen", std::ios::binary);
+        std::stringstream text;
+        text << gen.rdbuf();
+        return text.str();
+    }
+    PlayerFolder folder_;
+};
+
+TEST_F(VorneExeFresh, FirstRunKeepsTheFileItWasGiven) {
+    PROCESS_INFORMATION pi = folder_.Start("C:\\music\\given.mp3", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    Close(pi);
+    const std::string gen = ReadGen();
+    EXPECT_NE(gen.find("C:\\music\\given.mp3"), std::string::npos);
+    EXPECT_EQ(gen.find("Vornes.mp3"), std::string::npos) << "the demo song replaced the given file";
+}
+
+TEST_F(VorneExeFresh, FirstRunWithoutAFileAddsTheDemoSong) {
+    PROCESS_INFORMATION pi = folder_.Start("", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    Close(pi);
+    EXPECT_NE(ReadGen().find(folder_.Dir() + "Vornes.mp3"), std::string::npos);
+}
+
+TEST_F(VorneExeFresh, AllowedMultipleInstancesRunSideBySide) {
+    {
+        // Line 27 of the options: AllowMultipleInstances.
+        std::ofstream ini(folder_.Dir() + "Vorne.ini", std::ios::binary);
+        for (int i = 1; i < 27; ++i) ini << "\r\n";
+        ini << " 1 \r\n";
+    }
+    PROCESS_INFORMATION first = folder_.Start("", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    EXPECT_TRUE(Contains(folder_.Trace("first.txt"), "load 12 multiple instances"));
+    PROCESS_INFORMATION second = folder_.Start("", "second.txt");
+    EXPECT_TRUE(folder_.WaitFor("second.txt", "shown", 20000)) << "the second start did not open its window";
+    EXPECT_TRUE(Contains(folder_.Trace("second.txt"), "instance runs beside the first"));
+    Close(second);
+    Close(first);
 }
 
 }  // namespace
