@@ -66,30 +66,24 @@ void FrmMain::MapDefaults(HINSTANCE module) {
         img.ZOrder(0);
     };
 
-    int i = 1;
-    for (const ButtonRow& r : kFourState) {
-        forms::Image& img = imgPICS4img.Load(i);
-        place(img, r.left, r.top);
-        Tables.imgPICS4imgInfo[i] = {r.action, strip(r.strip)};
-        MapPicture(img, Tables.imgPICS4imgInfo[i].Picture, 1, 4, 0);
-        ++i;
-    }
-    i = 1;
-    for (const ButtonRow& r : kToggles) {
-        forms::Image& img = imgPICS2optn.Load(i);
-        place(img, r.left, r.top);
-        Tables.imgPICS2optnInfo[i] = {r.action, strip(r.strip)};
-        ++i;
-    }
-    i = 1;
-    for (const ButtonRow& r : kPushButtons) {
-        forms::Image& img = imgPICS2img.Load(i);
-        place(img, r.left, r.top);
-        Tables.imgPICS2imgInfo[i] = {r.action, strip(r.strip)};
-        MapPicture(img, Tables.imgPICS2imgInfo[i].Picture, 1, 2, 0);
-        ++i;
-    }
+    // One array of buttons, in the order of its rows; cells 0: no picture
+    // yet (the toggles take theirs from their options below).
+    auto buttons = [&](const auto& rows, forms::ControlArray<forms::Image>& array,
+                       std::array<skin::ImageElementInfo<forms::PictureRef>, skin::kTableSize>& table, int cells) {
+        int i = 1;
+        for (const ButtonRow& r : rows) {
+            forms::Image& img = array.Load(i);
+            place(img, r.left, r.top);
+            table[i] = {r.action, strip(r.strip)};
+            if (cells > 0) MapPicture(img, table[i].Picture, 1, cells, 0);
+            ++i;
+        }
+    };
+    buttons(kFourState, imgPICS4img, Tables.imgPICS4imgInfo, 4);
+    buttons(kToggles, imgPICS2optn, Tables.imgPICS2optnInfo, 0);
+    buttons(kPushButtons, imgPICS2img, Tables.imgPICS2imgInfo, 2);
 
+    int i = 1;
     if (ScrollBars) {
         struct BarRow {
             const char* action;

@@ -123,7 +123,13 @@ private:
     void ShowFace();
     template <class T>
     void Retire(forms::ControlArray<T>& array);
-    forms::Image* NewImage(forms::ControlArray<forms::Image>& array, int index);
+    // The image array and table an Image action position selects; null
+    // for a position that selects none.
+    struct ImageTarget {
+        forms::ControlArray<forms::Image>* array = nullptr;
+        skin::ImageElementInfo<forms::PictureRef>* table = nullptr;
+    };
+    ImageTarget ImageTargetFor(int actionPosition);
 
     com::Ptr<SubclassClient> client_;
     Subclasser subclasser_;

@@ -125,10 +125,15 @@ int FrmMain::ElementCount() const {
 
 // --- the element factory ---------------------------------------------------------------------
 
-forms::Image* FrmMain::NewImage(forms::ControlArray<forms::Image>& array, int index) {
-    forms::Image& img = array.Load(index);
-    img.SetStretch(false);
-    return &img;
+FrmMain::ImageTarget FrmMain::ImageTargetFor(int actionPosition) {
+    switch (skin::ImageArrayFor(actionPosition)) {
+    case skin::ImageArray::Pics: return {&imgPICS, Tables.imgPICSInfo.data()};
+    case skin::ImageArray::Pics4: return {&imgPICS4img, Tables.imgPICS4imgInfo.data()};
+    case skin::ImageArray::Pics2: return {&imgPICS2img, Tables.imgPICS2imgInfo.data()};
+    case skin::ImageArray::Pics2Optn: return {&imgPICS2optn, Tables.imgPICS2optnInfo.data()};
+    case skin::ImageArray::None: break;
+    }
+    return {};
 }
 
 void FrmMain::cmdNew_Click() {
@@ -170,18 +175,14 @@ void FrmMain::cmdNew_Click() {
     }
     case 2: {  // Image
         const skin::ImageArray which = skin::ImageArrayFor(designer.ActionPosition());
-        forms::ControlArray<forms::Image>* array = nullptr;
-        skin::ImageElementInfo<forms::PictureRef>* table = nullptr;
-        switch (which) {
-        case skin::ImageArray::Pics: array = &imgPICS; table = Tables.imgPICSInfo.data(); break;
-        case skin::ImageArray::Pics4: array = &imgPICS4img; table = Tables.imgPICS4imgInfo.data(); break;
-        case skin::ImageArray::Pics2: array = &imgPICS2img; table = Tables.imgPICS2imgInfo.data(); break;
-        case skin::ImageArray::Pics2Optn: array = &imgPICS2optn; table = Tables.imgPICS2optnInfo.data(); break;
-        case skin::ImageArray::None: return;
-        }
+        const ImageTarget target = ImageTargetFor(designer.ActionPosition());
+        if (!target.array) return;
+        forms::ControlArray<forms::Image>* array = target.array;
+        skin::ImageElementInfo<forms::PictureRef>* table = target.table;
         const int i = array->UBound() + 1;
         if (!skin::CanBind(i)) return;
-        forms::Image* img = NewImage(*array, i);
+        forms::Image* img = &array->Load(i);
+        img->SetStretch(false);
         table[i].Action = action;
         table[i].Picture = img1.Picture;
         img->Move(0, 0);
@@ -338,14 +339,8 @@ private:
     }
 
     void ApplyImage(const skin::KeyedSetting& s) {
-        forms::ControlArray<forms::Image>* array = nullptr;
-        switch (skin::ImageArrayFor(w_.designer.ActionPosition())) {
-        case skin::ImageArray::Pics: array = &w_.imgPICS; break;
-        case skin::ImageArray::Pics4: array = &w_.imgPICS4img; break;
-        case skin::ImageArray::Pics2: array = &w_.imgPICS2img; break;
-        case skin::ImageArray::Pics2Optn: array = &w_.imgPICS2optn; break;
-        case skin::ImageArray::None: return;
-        }
+        forms::ControlArray<forms::Image>* array = w_.ImageTargetFor(w_.designer.ActionPosition()).array;
+        if (!array) return;
         if (array->UBound() < 1) return;
         forms::Image& img = (*array)[array->UBound()];
         auto v = skin::ToSingle(s.value);
