@@ -16,7 +16,13 @@ option(VORNE_SANITIZE "Build with AddressSanitizer and UBSan (host only)" OFF)
 
 set(VORNE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 get_filename_component(VORNE_ROOT ${VORNE_ROOT} ABSOLUTE)
-set(VORNE_WINE_RUN ${VORNE_ROOT}/scripts/wine-run)
+# Windows programs of this build run under Wine through one of these: the
+# 32-bit prefix for the i686 build, the 64-bit prefix for its x86_64 twin.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(VORNE_WINE_RUN ${VORNE_ROOT}/scripts/wine64-run)
+else()
+  set(VORNE_WINE_RUN ${VORNE_ROOT}/scripts/wine-run)
+endif()
 
 if(VORNE_WINDOWS)
   add_compile_options(-msse2 -mfpmath=sse)
@@ -163,14 +169,22 @@ function(vorne_typelib target)
   get_filename_component(idl ${A_IDL} ABSOLUTE)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/idl)
   file(MAKE_DIRECTORY ${out})
+  # Type libraries of the width being built: stdole2.tlb of that width.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(widl_arch -m64 --win64)
+    set(stdole_dir /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
+  else()
+    set(widl_arch -m32 --win32)
+    set(stdole_dir /usr/lib/i386-linux-gnu/wine/i386-windows)
+  endif()
   add_custom_command(
     OUTPUT ${out}/${base}.tlb ${out}/${base}.h ${out}/${base}_i.c
-    COMMAND ${VORNE_WIDL} -m32 --win32 -L /usr/lib/i386-linux-gnu/wine/i386-windows
+    COMMAND ${VORNE_WIDL} ${widl_arch} -L ${stdole_dir}
             -I /usr/include/wine/wine/windows
             -t -o ${out}/${base}.tlb ${idl}
-    COMMAND ${VORNE_WIDL} -m32 --win32 -I /usr/include/wine/wine/windows
+    COMMAND ${VORNE_WIDL} ${widl_arch} -I /usr/include/wine/wine/windows
             -h -o ${out}/${base}.h ${idl}
-    COMMAND ${VORNE_WIDL} -m32 --win32 -I /usr/include/wine/wine/windows
+    COMMAND ${VORNE_WIDL} ${widl_arch} -I /usr/include/wine/wine/windows
             -u -o ${out}/${base}_i.c ${idl}
     DEPENDS ${idl}
     COMMENT "widl ${base}.idl"
@@ -226,4 +240,34 @@ function(vorne_register_fixture target)
   add_test(NAME register.${target}
            COMMAND ${VORNE_WINE_RUN} regsvr32 /s $<TARGET_FILE:${target}>)
   set_tests_properties(register.${target} PROPERTIES FIXTURES_SETUP ${target}_registered LABELS wine)
+endfunction()
+
+# vorne_host_tool(name SOURCES ... ): a window-free generator whose output is a
+# build input. It always runs natively, never under Wine, so a cross build
+# needs no working Wine: in a cross build it is compiled with the host's C++
+# compiler by a custom command. Sets <name>_EXE in the caller's scope; a
+# custom command that runs it depends on that file.
+function(vorne_host_tool name)
+  cmake_parse_arguments(A "" "" "SOURCES" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING)
+    add_executable(${name} ${A_SOURCES})
+    target_include_directories(${name} PRIVATE ${VORNE_ROOT})
+    set(${name}_EXE $<TARGET_FILE:${name}> PARENT_SCOPE)
+    return()
+  endif()
+  find_program(VORNE_HOST_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  set(exe ${CMAKE_CURRENT_BINARY_DIR}/${name}-native)
+  set(srcs)
+  foreach(src ${A_SOURCES})
+    get_filename_component(abs ${src} ABSOLUTE)
+    list(APPEND srcs ${abs})
+  endforeach()
+  add_custom_command(
+    OUTPUT ${exe}
+    COMMAND ${VORNE_HOST_CXX} -std=c++17 -O1 -I${VORNE_ROOT} ${srcs} -o ${exe}
+    DEPENDS ${srcs}
+    COMMENT "Building the native tool ${name}"
+    VERBATIM)
+  add_custom_target(${name} DEPENDS ${exe})
+  set(${name}_EXE ${exe} PARENT_SCOPE)
 endfunction()

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Starts the display (Xvfb with openbox) and a persistent wineserver for the
-# test prefix. Idempotent: what already runs is left alone.
+# Starts the display (Xvfb with openbox) and a persistent wineserver for
+# each test prefix (the 32-bit one only where the host runs 32-bit code).
+# Idempotent: what already runs is left alone.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/common.sh"
@@ -11,11 +12,23 @@ if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
   setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
   for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
 fi
-if ! pgrep -x openbox >/dev/null; then
-  setsid openbox </dev/null >/dev/null 2>&1 &
+if ! pgrep -f "openbox.*--display $DISPLAY\$" >/dev/null && ! DISPLAY=$DISPLAY xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+  setsid openbox --display "$DISPLAY" </dev/null >/dev/null 2>&1 &
 fi
+
 # A wineserver started from inside ctest would inherit its pipes and hang it;
-# start one here, detached, that stays for the whole run.
-setsid wineserver -p </dev/null >/dev/null 2>&1 &
-for _ in $(seq 50); do pgrep -x wineserver >/dev/null && break; sleep 0.1; done
-wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+# start one per prefix here, detached, that stays for the whole run.
+start_wineserver() {
+  (
+    VORNE_WINE_ARCH=$1
+    . "$here/common.sh"
+    [ -f "$WINEPREFIX/system.reg" ] || exit 0
+    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    sleep 0.2
+    "$VORNE_WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
+  )
+}
+if vorne_can_run_win32 >/dev/null; then
+  start_wineserver win32
+fi
+start_wineserver win64

@@ -1,16 +1,19 @@
 #!/bin/bash
 # Installs everything the build and the tests need, from Debian's packages,
-# and prepares the private Wine prefix. Idempotent; run as root.
+# and prepares the private Wine prefixes: the 32-bit one for the
+# deliverables (skipped, and said so, on a host that runs no 32-bit code)
+# and the 64-bit one for the twin build. Idempotent; run as root.
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
-  g++-mingw-w64-i686 wine wine32:i386 wine64 wine64-tools
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 wine64-tools
   xvfb xauth openbox x11-utils imagemagick
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
+  gstreamer1.0-plugins-base:amd64 gstreamer1.0-plugins-good:amd64
   lame twolame mpg123 sox id3v2 eyed3 locales
-  gir1.2-totemplparser-1.0 python3-gi
+  gir1.2-totemplparser-1.0 python3-gi audacious-plugins-data ffmpeg
 )
 
 missing=()
@@ -42,9 +45,35 @@ pcm.!default { type null }
 ctl.!default { type hw card 0 }
 ASOUND
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "setup: creating the Wine prefix $WINEPREFIX"
-  HOME="$VORNE_HOME" wineboot -i >/dev/null 2>&1 || true
-  HOME="$VORNE_HOME" wineserver -w || true
+# make_prefix ARCH: creates the prefix of that width unless it is there.
+make_prefix() {
+  (
+    VORNE_WINE_ARCH=$1
+    . "$here/common.sh"
+    if [ -f "$WINEPREFIX/system.reg" ]; then
+      exit 0
+    fi
+    echo "setup: creating the $1 Wine prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    export HOME="$VORNE_HOME"
+    if ! log=$("$VORNE_WINE" wineboot -i 2>&1); then
+      echo "setup: FAILED to create the $1 Wine prefix $WINEPREFIX:" >&2
+      echo "$log" | tail -5 >&2
+      exit 1
+    fi
+    wineserver -w || true
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      echo "setup: FAILED to create the $1 Wine prefix $WINEPREFIX (no system.reg)" >&2
+      echo "$log" | tail -5 >&2
+      exit 1
+    fi
+  )
+}
+
+if why=$(vorne_can_run_win32); then
+  make_prefix win32
+else
+  echo "setup: the 32-bit Wine prefix is skipped: $why"
 fi
+make_prefix win64
 echo "setup: done"

@@ -115,6 +115,8 @@ void ScrollBarControl::ReadProperties(activex::PropertyReader& bag) {
     picbtn_.SetMousePointer(bag.Short(L"MousePointer", 0));
     model_.LoadBarType(bag.Long(L"BarType", 0));
     model_.EndLoad();
+    // The track has the picture's size only now: draw it again, whole.
+    picbar_.Cls();
 }
 
 void ScrollBarControl::WriteProperties(activex::PropertyWriter& bag) {
@@ -133,8 +135,28 @@ void ScrollBarControl::WriteProperties(activex::PropertyWriter& bag) {
 
 // --- input -----------------------------------------------------------------------------------
 
+bool ScrollBarControl::ReleasedOver(activex::PicturePart& part, float x, float y) const {
+    HWND surface = SurfaceWindow();
+    if (!part.Window() || !surface) return false;
+    POINT p = {Scale().ToPixelsX(x), Scale().ToPixelsY(y)};
+    MapWindowPoints(part.Window(), surface, &p, 1);
+    RECT r;
+    GetClientRect(surface, &r);
+    if (!PtInRect(&r, p)) return false;
+    // The topmost part under the pointer: the thumb lies over the track.
+    return ChildWindowFromPointEx(surface, p, CWP_SKIPINVISIBLE) == part.Window();
+}
+
 void ScrollBarControl::OnMouse(activex::PicturePart& part, MouseAction action, short button, short shift, float x,
                                float y) {
+    // Click follows a press and a release of the left button over the same part.
+    if (button == 1 && action == MouseAction::kDown) {
+        pressed_ = &part;
+        click_ = false;
+    } else if (button == 1 && action == MouseAction::kUp) {
+        click_ = pressed_ == &part && ReleasedOver(part, x, y);
+        pressed_ = nullptr;
+    }
     if (&part == &picbtn_) {
         if (action == MouseAction::kDown) model_.ThumbMouseDown(button, shift, x, y);
         if (action == MouseAction::kMove) model_.ThumbMouseMove(button, shift, x, y);
@@ -152,7 +174,12 @@ void ScrollBarControl::OnMouse(activex::PicturePart& part, MouseAction action, s
 
 void ScrollBarControl::OnInput(activex::PicturePart&, PartInput input, short code, short shift) {
     switch (input) {
-        case PartInput::kClick: model_.PassOn(kEventClick); break;
+        case PartInput::kClick:
+            if (click_) {
+                click_ = false;
+                model_.PassOn(kEventClick);
+            }
+            break;
         case PartInput::kDblClick: model_.PassOn(kEventDblClick); break;
         case PartInput::kKeyDown: model_.PassOn(kEventKeyDown, code, shift); break;
         case PartInput::kKeyPress: model_.PassOn(kEventKeyPress, code); break;
@@ -161,6 +188,7 @@ void ScrollBarControl::OnInput(activex::PicturePart&, PartInput input, short cod
 }
 
 void ScrollBarControl::OnCaptureLost(activex::PicturePart& part) {
+    pressed_ = nullptr;  // a lost release is no click
     if (&part == &picbtn_) model_.CaptureLost();
 }
 
@@ -211,6 +239,10 @@ void ScrollBarControl::EndCapture() { picbtn_.EndCapture(); }
 // --- properties -----------------------------------------------------------------------------------
 
 void ScrollBarControl::SetEnabledProp(bool v) {
+    // The release path raises Change and then MouseUp; a host that unloads
+    // the control in the first must not free it under the second.
+    com::Ptr<IUnknown> keep(Keeper());
+    pressed_ = nullptr;
     if (!v) model_.CaptureLost();  // a drag cannot survive the disabling
     SetEnabled(v);
     activex::Control::PropertyChanged(L"Enabled");
@@ -229,6 +261,8 @@ void ScrollBarControl::SetBarPictureProp(IPictureDisp* pic) {
     float w = 0, h = 0;
     activex::PictureSizeTwips(pic, w, h);
     model_.SetBarPicture(activex::PictureLoaded(pic), w, h);
+    // The track has the picture's size only now: draw it again, whole.
+    picbar_.Cls();
 }
 
 void ScrollBarControl::SetButtonPictureProp(IPictureDisp* pic) {

@@ -81,11 +81,16 @@ protected:
     void PartsChanged() override;
 
 private:
+    // Whether a release at (x, y) twips of part is over that part.
+    bool ReleasedOver(activex::PicturePart& part, float x, float y) const;
+
     ScrollBarModel model_;
     activex::PicturePart picbar_;
     activex::PicturePart picbtn_;
     activex::PictureHolder xfer_;
     com::Ptr<IPictureDisp> blank_;
+    activex::PicturePart* pressed_ = nullptr;  // the part the left button went down on
+    bool click_ = false;                       // the last left release makes a click
 };
 
 }  // namespace vorne::scrollbar

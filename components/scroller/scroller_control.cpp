@@ -192,7 +192,6 @@ void ScrollerControl::InitProperties() {
 }
 
 void ScrollerControl::ReadProperties(activex::PropertyReader& bag) {
-    loading_ = true;
     UpdateControlSize();
     BagReader reader(bag, [&](std::string_view key, StoredType type) -> Error {
         if (type == StoredType::Font) {
@@ -218,7 +217,6 @@ void ScrollerControl::ReadProperties(activex::PropertyReader& bag) {
     });
     loadProperties(model_, reader);
     SyncParts();
-    loading_ = false;
 }
 
 void ScrollerControl::WriteProperties(activex::PropertyWriter& bag) {

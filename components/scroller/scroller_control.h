@@ -130,7 +130,6 @@ private:
     activex::FontProperty font_;
     com::Ptr<IPictureDisp> icon_;
     bool doubleClickPending_ = false;
-    bool loading_ = false;
 };
 
 }  // namespace vorne::scroller

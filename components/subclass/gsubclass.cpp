@@ -41,10 +41,10 @@ HRESULT GSubclassObject::get_CurrentMessage(LONG* msg) {
     return S_OK;
 }
 
-HRESULT GSubclassObject::CallOldWindowProc(LONG hwnd, LONG iMsg, LONG wParam, LONG lParam, LONG* result) {
+HRESULT GSubclassObject::CallOldWindowProc(LONG hwnd, LONG iMsg, LONG_PTR wParam, LONG_PTR lParam, LONG_PTR* result) {
     if (!result) return E_POINTER;
-    *result = static_cast<LONG>(CallPreviousWindowProc(ToHwnd(hwnd), static_cast<UINT>(iMsg),
-                                                       static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam)));
+    *result = CallPreviousWindowProc(ToHwnd(hwnd), static_cast<UINT>(iMsg), static_cast<WPARAM>(wParam),
+                                     static_cast<LPARAM>(lParam));
     return S_OK;
 }
 
@@ -72,9 +72,9 @@ const DispMember<GSubclassObject>* GSubclassObject::Members(size_t& count) {
         {0x60030003, L"CallOldWindowProc", DISPATCH_METHOD,
          [](GSubclassObject& self, DispCall& c) {
              c.Expect(4, 4);
-             LONG r = 0;
-             Check(self.CallOldWindowProc(c.Long(0), c.Long(1), c.Long(2), c.Long(3), &r));
-             c.ReturnLong(r);
+             LONG_PTR r = 0;
+             Check(self.CallOldWindowProc(c.Long(0), c.Long(1), c.LongPtr(2), c.LongPtr(3), &r));
+             c.ReturnLongPtr(r);
          }},
     };
     count = sizeof(members) / sizeof(members[0]);

@@ -17,7 +17,8 @@ public:
     HRESULT STDMETHODCALLTYPE AttachMessage(_ISubclass** iwp, LONG hwnd, LONG iMsg) override;
     HRESULT STDMETHODCALLTYPE DetachMessage(_ISubclass** iwp, LONG hwnd, LONG iMsg) override;
     HRESULT STDMETHODCALLTYPE get_CurrentMessage(LONG* msg) override;
-    HRESULT STDMETHODCALLTYPE CallOldWindowProc(LONG hwnd, LONG iMsg, LONG wParam, LONG lParam, LONG* result) override;
+    HRESULT STDMETHODCALLTYPE CallOldWindowProc(LONG hwnd, LONG iMsg, LONG_PTR wParam, LONG_PTR lParam,
+                                                LONG_PTR* result) override;
 
     HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override;
 };

@@ -21,7 +21,7 @@ const vorne::com::FactoryEntry kFactories[] = {
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         vorne::com::Module::Init(instance);
@@ -31,7 +31,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         vornesub::ThreadStateThreadDetach();
         break;
     case DLL_PROCESS_DETACH:
-        vornesub::ThreadStateProcessDetach();
+        vornesub::ThreadStateProcessDetach(reserved != nullptr);
         break;
     default:
         break;

@@ -144,7 +144,14 @@ LRESULT CALLBACK SubclassWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         return FindClient(hwnd, msg, itf, ReadProp(hwnd, MessageCountKey(h, msg))) != 0;
     };
 
+    // The previous procedure CallOldWindowProc reaches is this window's only
+    // while its clients run; an enclosing dispatch gets its own back after.
     ThreadState& state = CurrentThreadState();
+    struct RestorePrevious {
+        ThreadState& state;
+        WNDPROC saved;
+        ~RestorePrevious() { state.currentPrevProc = saved; }
+    } restore{state, state.currentPrevProc};
     LRESULT result = 0;
     bool prevRan = false;
     bool anyRan = false;
@@ -161,10 +168,10 @@ LRESULT CALLBACK SubclassWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         }
         anyRan = true;
 
-        LONG value = 0;
+        LONG_PTR value = 0;
         try {
             if (SUCCEEDED(client->WindowProc(static_cast<LONG>(h), static_cast<LONG>(msg),
-                                             static_cast<LONG>(wParam), static_cast<LONG>(lParam), &value)))
+                                             static_cast<LONG_PTR>(wParam), static_cast<LONG_PTR>(lParam), &value)))
                 result = value;
         } catch (...) {
             // A failing client never breaks the window's message handling.

@@ -15,7 +15,7 @@ void AttachWindowMessage(IUnknown* client, HWND hwnd, UINT msg);
 void DetachWindowMessage(IUnknown* client, HWND hwnd, UINT msg);
 LRESULT CALLBACK SubclassWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Calls the previous procedure of the window being dispatched on this
-// thread (whatever hwnd says); 0 when no message was dispatched yet.
+// thread (whatever hwnd says); 0 when no message is being dispatched.
 LRESULT CallPreviousWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LONG GetCurrentMessage();
 bool IsOwnProcessWindow(HWND hwnd);

@@ -35,7 +35,10 @@ void ThreadStateThreadDetach() {
     TlsSetValue(g_tls, nullptr);
 }
 
-void ThreadStateProcessDetach() {
+void ThreadStateProcessDetach(bool processExit) {
+    // The system frees the memory and the timers of an ending process; the
+    // timers' sinks must not be called from here.
+    if (processExit) return;
     ThreadStateThreadDetach();
     if (g_tls != TLS_OUT_OF_INDEXES) {
         TlsFree(g_tls);

@@ -11,7 +11,7 @@ constexpr int kTimerSlots = 100;
 
 struct ThreadState {
     LONG currentMsg = 0;                  // last message handed to a client; never cleared
-    WNDPROC currentPrevProc = nullptr;    // previous procedure of the window last dispatched
+    WNDPROC currentPrevProc = nullptr;    // previous procedure of the window being dispatched; null between dispatches
     CTimer* timerSlots[kTimerSlots + 1] = {};  // 1..100, each a counted reference or null
     short timerSlotsHigh = 0;             // highest slot ever filled; never lowered
 };
@@ -22,6 +22,8 @@ ThreadState& CurrentThreadState();
 // DllMain hooks.
 void ThreadStateProcessAttach();
 void ThreadStateThreadDetach();
-void ThreadStateProcessDetach();
+// At process exit (DllMain's reserved argument not null) the loader lock is
+// held and the hosts of running timers may be gone: nothing is released.
+void ThreadStateProcessDetach(bool processExit);
 
 }  // namespace vornesub

@@ -1,10 +1,15 @@
 #include "platform/mp3info/mp3_dispatch.h"
 
+#include <memory>
 #include <string>
 
+#include "platform/mp3info/acm_decoder.h"
 #include "platform/mp3info/mp3_properties.h"
+#include "platform/mp3info/wave_output.h"
+#include "runtime/com/connection_point.h"
 #include "runtime/com/dispatch.h"
 #include "runtime/com/object.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::mp3 {
 namespace {
@@ -12,30 +17,34 @@ namespace {
 using com::DispCall;
 using com::DispMember;
 
-std::string AnsiPath(const std::wstring& w) {
-  if (w.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-  std::string s(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), &s[0], n, nullptr, nullptr);
-  return s;
-}
+// Frames decoded per turn of the message loop: about a second of sound,
+// a few milliseconds of work.
+constexpr size_t kFramesPerSlice = 40;
+constexpr UINT kMsgSlice = WM_APP + 1;
+constexpr wchar_t kWindowClass[] = L"VorneMp3ControlNotify";
 
-class Mp3InfoControl : public com::Object, public IDispatch {
+class Mp3InfoControl : public com::Object, public IDispatch, public IConnectionPointContainer {
  public:
+  Mp3InfoControl()
+      : events_(static_cast<IDispatch*>(this), this, kMp3EventsIid),
+        job_(std::make_unique<AcmDecoder>()) {
+    window_ = CreateNotifyWindow();
+  }
+  ~Mp3InfoControl() override {
+    // Whatever was being written stays a valid wave file.
+    job_.Stop();
+    events_.UnadviseAll();
+    if (window_) DestroyWindow(window_);
+  }
+
   VORNE_COM_REFCOUNT()
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-    return com::QueryTable(riid, ppv, {{&IID_IDispatch, static_cast<IDispatch*>(this)}});
+    return com::QueryTable(riid, ppv,
+                           {{&IID_IDispatch, static_cast<IDispatch*>(this)},
+                            {&IID_IConnectionPointContainer, static_cast<IConnectionPointContainer*>(this)}});
   }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-    if (!n) return E_POINTER;
-    *n = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ti) override {
-    if (ti) *ti = nullptr;
-    return DISP_E_BADINDEX;
-  }
+  VORNE_DISPATCH_NO_TYPEINFO()
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID, DISPID* ids) override {
     size_t count = 0;
     const auto* members = Members(count);
@@ -48,23 +57,114 @@ class Mp3InfoControl : public com::Object, public IDispatch {
     return com::Invoke(*this, members, count, id, flags, p, r, e, a);
   }
 
-  // Method 17: opens a file (path, reserved text); a file that cannot be
-  // read or holds no MPEG audio leaves the control not valid.
-  void Open(const std::wstring& path) { props_ = QueryMp3Properties(AnsiPath(path)); }
-  // Methods 21 and 22: end the query; every property reads as closed.
-  void Close() { props_ = Mp3Properties{}; }
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** e) override {
+    return com::EnumConnectionPointsOf({&events_}, e);
+  }
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {
+    return com::FindConnectionPointIn({&events_}, riid, cp);
+  }
+
+  // Method 17. With an empty target: the stream facts of path (a file that
+  // cannot be read or holds no MPEG audio leaves the control not valid).
+  // Otherwise path becomes the source of the wave file target; 0 when both
+  // could be opened.
+  long Open(const std::wstring& path, const std::wstring& target) {
+    if (target.empty()) {
+      output_ = false;
+      props_ = QueryMp3Properties(text::WideToAnsi(path));
+      return 0;
+    }
+    output_ = true;
+    return job_.Open(text::WideToAnsi(path), text::WideToAnsi(target));
+  }
+  // Method 18: the first slice runs from the message loop.
+  void Start() {
+    job_.Start();
+    if (job_.Running()) PostSlice();
+  }
+  // Method 20.
+  void Seek(long frame) {
+    job_.Seek(frame);
+    lastReported_ = -1;
+  }
+  // Methods 21 and 22: end the query and the writing; every property reads
+  // as closed, and the wave file is complete up to where it got.
+  void Close() {
+    props_ = Mp3Properties{};
+    output_ = false;
+    job_.Stop();
+  }
+  long FrameCount() const { return output_ ? job_.Length() : props_.FrameCount; }
   const Mp3Properties& Props() const { return props_; }
 
   static const DispMember<Mp3InfoControl>* Members(size_t& count);
 
  private:
+  void PostSlice() {
+    if (window_ && !slicePosted_ && PostMessageW(window_, kMsgSlice, 0, 0)) slicePosted_ = true;
+  }
+
+  void RunSlice() {
+    slicePosted_ = false;
+    if (!job_.Running()) return;
+    AddRef();  // a handler may drop the host's last reference
+    const StepResult r = job_.Step(kFramesPerSlice);
+    const long pos = job_.Position();
+    if (pos != lastReported_) {
+      lastReported_ = pos;
+      VARIANT v;
+      VariantInit(&v);
+      v.vt = VT_I4;
+      v.lVal = pos;
+      events_.Fire(kEventProgress, {v});
+    }
+    if (r == StepResult::Done || r == StepResult::Failed) {
+      // A song cut short by an error ends as far as it got.
+      lastReported_ = -1;
+      events_.Fire(kEventDone);
+    } else if (job_.Running()) {
+      PostSlice();
+    }
+    Release();
+  }
+
+  static LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Mp3InfoControl*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (self && msg == kMsgSlice) {
+      self->RunSlice();
+      return 0;
+    }
+    return DefWindowProcW(w, msg, wp, lp);
+  }
+
+  HWND CreateNotifyWindow() {
+    static ATOM atom = [] {
+      WNDCLASSW wc{};
+      wc.lpfnWndProc = WndProc;
+      wc.hInstance = GetModuleHandleW(nullptr);
+      wc.lpszClassName = kWindowClass;
+      return RegisterClassW(&wc);
+    }();
+    if (!atom) return nullptr;
+    HWND w = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    if (w) SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return w;
+  }
+
   Mp3Properties props_;
+  com::ConnectionPoint events_;
+  WaveOutputJob job_;
+  HWND window_ = nullptr;
+  bool output_ = false;  // the last open was for writing
+  bool slicePosted_ = false;
+  long lastReported_ = -1;
 };
 
 constexpr WORD kGet = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
 
 const DispMember<Mp3InfoControl> kMembers[] = {
-    {kDispFrameCount, L"FrameCount", kGet, [](Mp3InfoControl& s, DispCall& c) { c.ReturnLong(s.Props().FrameCount); }},
+    {kDispFrameCount, L"FrameCount", kGet, [](Mp3InfoControl& s, DispCall& c) { c.ReturnLong(s.FrameCount()); }},
     {kDispCopyright, L"Copyright", kGet, [](Mp3InfoControl& s, DispCall& c) { c.ReturnBool(s.Props().Copyright); }},
     {kDispOriginal, L"Original", kGet, [](Mp3InfoControl& s, DispCall& c) { c.ReturnBool(s.Props().Original); }},
     {kDispCrc, L"CRC", kGet, [](Mp3InfoControl& s, DispCall& c) { c.ReturnBool(s.Props().Crc); }},
@@ -79,7 +179,13 @@ const DispMember<Mp3InfoControl> kMembers[] = {
     {kDispOpen, L"Open", DISPATCH_METHOD,
      [](Mp3InfoControl& s, DispCall& c) {
        c.Expect(1, 2);
-       s.Open(c.String(0));
+       c.ReturnLong(s.Open(c.String(0), c.Has(1) ? c.String(1) : std::wstring()));
+     }},
+    {kDispStart, L"Start", DISPATCH_METHOD, [](Mp3InfoControl& s, DispCall&) { s.Start(); }},
+    {kDispSeek, L"Seek", DISPATCH_METHOD,
+     [](Mp3InfoControl& s, DispCall& c) {
+       c.Expect(1, 1);
+       s.Seek(c.Long(0));
      }},
     {kDispClose, L"Close", DISPATCH_METHOD, [](Mp3InfoControl& s, DispCall&) { s.Close(); }},
     {kDispReset, L"Reset", DISPATCH_METHOD, [](Mp3InfoControl& s, DispCall&) { s.Close(); }},
@@ -94,7 +200,7 @@ const DispMember<Mp3InfoControl>* Mp3InfoControl::Members(size_t& count) {
 
 HRESULT CreateMp3InfoControl(IDispatch** out) {
   if (!out) return E_POINTER;
-  *out = new (std::nothrow) Mp3InfoControl();
+  *out = static_cast<IDispatch*>(new (std::nothrow) Mp3InfoControl());
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -13,7 +13,9 @@ namespace vorne::mp3 {
 // Dispatch identifiers of the control.
 enum Mp3PlayDispid : int32_t {
   kDispFrameCount = 3,   // Long: audio frames; from Xing/Info or VBRI, else
-                         // estimated as audio bytes / mean frame length
+                         // estimated as audio bytes / mean frame length;
+                         // while a song is open for writing, its frames as
+                         // counted (the length in units of the position)
   kDispCopyright = 4,    // Boolean (-1/0): the header's copyright bit
   kDispOriginal = 5,     // Boolean: the header's original bit
   kDispCrc = 6,          // Boolean: True when frames carry a CRC
@@ -28,8 +30,12 @@ enum Mp3PlayDispid : int32_t {
   kDispDuration = 15,    // Long: play length in milliseconds (frames x ms)
   kDispChannelMode = 16, // Integer: 0 stereo, 1 joint stereo, 2 dual
                          // channel, 3 mono (the header's two bits)
-  kDispOpen = 17,        // method (path, reserved text): opens a file
-  kDispClose = 21,       // method: ends the query
+  kDispOpen = 17,        // method (path, target): opens a file; with an empty
+                         // target for its facts, else as the source of a
+                         // wave file at target (result 0 on success)
+  kDispStart = 18,       // method: starts writing the opened song
+  kDispSeek = 20,        // method (frame Long): moves the writing position
+  kDispClose = 21,       // method: ends the query, stops writing
   kDispReset = 22,       // method: ends the query
 };
 

@@ -1,10 +1,12 @@
 #include "platform/mp3info/mpeg_audio.h"
 
+#include <cstdio>
+
+#include "runtime/text/ansi.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <filesystem>
 #include <vector>
 
 namespace vorne::mp3 {
@@ -43,26 +45,26 @@ class BufferSource : public ByteSource {
 
 class FileSource : public ByteSource {
  public:
-  explicit FileSource(const std::string& path) : f_(std::filesystem::path(path), std::ios::binary) {
+  explicit FileSource(const std::string& path) : f_(vorne::text::OpenFile(path, "rb")) {
     if (f_) {
-      f_.seekg(0, std::ios::end);
-      auto end = f_.tellg();
+      const int64_t end = vorne::text::FileLength(f_);
       size_ = end < 0 ? 0 : static_cast<uint64_t>(end);
     }
   }
-  bool ok() const { return static_cast<bool>(f_); }
+  ~FileSource() override {
+    if (f_) std::fclose(f_);
+  }
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+  bool ok() const { return f_ != nullptr; }
   uint64_t Size() const override { return size_; }
   size_t ReadAt(uint64_t off, uint8_t* buf, size_t n) override {
-    if (off >= size_) return 0;
-    f_.clear();
-    f_.seekg(static_cast<std::streamoff>(off));
-    f_.read(reinterpret_cast<char*>(buf), static_cast<std::streamsize>(n));
-    auto got = f_.gcount();
-    return got < 0 ? 0 : static_cast<size_t>(got);
+    if (off >= size_ || !vorne::text::SeekTo(f_, off)) return 0;
+    return std::fread(buf, 1, n, f_);
   }
 
  private:
-  std::ifstream f_;
+  std::FILE* f_;
   uint64_t size_ = 0;
 };
 

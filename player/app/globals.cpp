@@ -13,12 +13,14 @@ std::string PlayListPath;
 std::array<std::string, 4> AuthorInfo;
 HRGN WindowRegion = nullptr;
 std::string SessionStartPlayTime = "0";
+std::function<void(TextSources&)> MediaFacts;
 
 TextSources& CurrentTextSources() {
     static TextSources sources;
     sources.CurrentSongInfo = &CurrentSongInfo;
     sources.CurrentFile = CurrentFile;
     sources.BuildingListTitles = BuildingListTitles;
+    if (MediaFacts) MediaFacts(sources);
     if (!sources.ReadSongInfo) {
         sources.ReadSongInfo = [](const std::string& path) {
             SongInfoContext ctx;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "player/core/options.h"
@@ -40,6 +41,9 @@ extern std::string SessionStartPlayTime;
 // What MakeTextString reads of the running player, filled from the state
 // above on each call.
 TextSources& CurrentTextSources();
+// Fills in what the media control knows (duration, position, clip
+// information); set by the main window once its control is open.
+extern std::function<void(TextSources&)> MediaFacts;
 // MakeTextString over the running player.
 std::string ExpandTemplate(std::string_view tmpl, const std::string& fileName, bool useFileNameAsTitle);
 

@@ -6,6 +6,8 @@
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/trace.h"
+#include "player/output/output_window.h"
+#include "player/video/video_window.h"
 #include "player/startup/handover.h"
 #include "player/startup/instance.h"
 #include "runtime/forms/forms.h"
@@ -39,6 +41,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
     }
     if (run) {
+        // The windows the menu opens that are built on the main window.
+        player::frmMain().ShowOutputWindow = [] { player::output::frmOutput().Show(); };
+        player::frmMain().ShowVideoWindow = [] { player::video::frmVideo().Show(); };
         player::frmMain().Load();
         forms::Form::Run();
     }

@@ -4,12 +4,14 @@
 #include <algorithm>
 
 #include "player/app/globals.h"
+#include "player/app/main_window_playback.h"
 #include "player/app/playlist_window.h"
 #include "player/app/trace.h"
 #include "player/app/window_procs.h"
 #include "player/startup/handover.h"
 #include "player/startup/instance.h"
 #include "runtime/basic/basic.h"
+#include "runtime/forms/help.h"
 
 namespace vorne::player {
 
@@ -53,12 +55,20 @@ FrmMain::FrmMain()
           f.size = 14.25f;
           l->SetFont(f);
           l->SetVisible(false);
+          l->OnMouseDown = [this, i](const forms::MouseEvent& e) { RunElementEvent([&] { Labels_MouseDown(i, e); }); };
+          l->OnMouseUp = [this, i](const forms::MouseEvent& e) { RunElementEvent([&] { Labels_MouseUp(i, e); }); };
           return l;
       }),
-      imgPICS([this](int i) { return std::make_unique<forms::Image>(*this, "imgPICS", i); }),
-      imgPICS4img([this](int i) { return std::make_unique<forms::Image>(*this, "imgPICS4img", i); }),
-      imgPICS2img([this](int i) { return std::make_unique<forms::Image>(*this, "imgPICS2img", i); }),
-      imgPICS2optn([this](int i) { return std::make_unique<forms::Image>(*this, "imgPICS2optn", i); }) {
+      imgPICS([this](int i) {
+          auto img = std::make_unique<forms::Image>(*this, "imgPICS", i);
+          img->OnMouseMove = [this, i](const forms::MouseEvent& e) { RunElementEvent([&] { imgPICS_MouseMove(i, e); }); };
+          return img;
+      }),
+      imgPICS4img([this](int i) { return MakeButton("imgPICS4img", 2, i); }),
+      imgPICS2img([this](int i) { return MakeButton("imgPICS2img", 0, i); }),
+      imgPICS2optn([this](int i) { return MakeButton("imgPICS2optn", 1, i); }),
+      Timer1(*this, "Timer1"),
+      FadeTimer(*this, "FadeTimer") {
     SetCaption("Vorne");
     // Until the options place it: a third down the screen, centred.
     Move(forms::TwipsPerPixelX() * static_cast<float>((GetSystemMetrics(SM_CXSCREEN) - 317) / 2),
@@ -69,6 +79,20 @@ FrmMain::FrmMain()
 }
 
 FrmMain::~FrmMain() = default;
+
+std::unique_ptr<forms::Image> FrmMain::MakeButton(const char* array, int kind, int i) {
+    auto img = std::make_unique<forms::Image>(*this, array, i);
+    img->OnMouseDown = [this, kind, i](const forms::MouseEvent& e) {
+        RunElementEvent([&] { imgButton_MouseDown(kind, i, e); });
+    };
+    img->OnMouseMove = [this, kind, i](const forms::MouseEvent& e) {
+        RunElementEvent([&] { imgButton_MouseMove(kind, i, e); });
+    };
+    img->OnMouseUp = [this, kind, i](const forms::MouseEvent& e) {
+        RunElementEvent([&] { imgButton_MouseUp(kind, i, e); });
+    };
+    return img;
+}
 
 void FrmMain::MakeTemplates() {
     Labels.Load(0);
@@ -84,6 +108,7 @@ void FrmMain::Form_Load() {
     }
     Step(1, "start");
     // 2. The help file lives beside the program.
+    HelpFile = forms::HelpFilePath(App::Path());
     Step(2, "help file");
     // 3. No caption.
     ShowTitleBar(hWnd(), false);
@@ -94,10 +119,11 @@ void FrmMain::Form_Load() {
     Step(4, "size");
     // 5. The version text and the tray tip.
     VersionText = App::VersionText();
-    TrayToolTip = "Vorne - v" + VersionText;
+    SetTrayToolTip("Vorne - v" + VersionText);
     Step(5, ("version " + VersionText).c_str());
     // 6. The media control opens on an empty name.
-    Step(6, "media open");
+    OpenMediaControl();
+    Step(6, NSPlay1() ? "media open" : "media not open");
     // 7. Defaults of the options before the file is read.
     Options.SnapDistance = 10;
     Options.ShowVideoWindow = 1;
@@ -166,7 +192,10 @@ void FrmMain::Form_Load() {
     RefreshAllOptions();
     Step(19, "toggles");
     // 20. The tray icon.
-    Step(20, "tray");
+    Tray1.OnEvent = [this](int event, int button) { Tray1_Event(event, button); };
+    SetTrayPicture(Options.TrayIconIndex);
+    SetTrayShown(true);
+    Step(20, TrayIconShown ? "tray" : "no tray");
     // 21. Usage statistics.
     Options.Stats.TotalRuns = AddToStatistic(Options.Stats.TotalRuns, 1);
     SessionStartPlayTime = Options.Stats.TotalPlayTime;
@@ -191,6 +220,7 @@ void FrmMain::LoadOptions() {
             if (list.List1.ListCount() > 0) {
                 list.List1.SetListIndex(0);
                 list.List1.SetSelected(0, true);
+                list.PlaySelected();
             }
         }
     }
@@ -210,11 +240,11 @@ void FrmMain::SaveOptions() {
     Options.RandomCheck = static_cast<int16_t>(chkRandom.GetValue());
     Options.RepeatCheck = static_cast<int16_t>(chkRepeat.GetValue());
     Options.LoopTicked = chkLoop.Checked();
-    Options.MainLeft = Left();
-    Options.MainTop = Top();
+    Options.MainLeft = RestoreLeft();
+    Options.MainTop = RestoreTop();
     FrmList& list = frmList();
     if (list.Loaded()) {
-        Options.PlayListWindow = {list.Left(), list.Top(), list.Width(), list.Height()};
+        Options.PlayListWindow = {list.RestoreLeft(), list.RestoreTop(), list.Width(), list.Height()};
     }
     SaveOptionsFile(OptionsFileName(App::Path()), Options);
 }
@@ -238,12 +268,12 @@ void FrmMain::ParseCommand(const std::string& cmd, bool atStart) {
         break;
     case startup::CommandKind::LoadGeneric:
         Trace("parse LoadGeneric " + parsed.path);
-        list.LoadGenericList();
+        list.LoadGenericList(atStart);
         break;
     case startup::CommandKind::ActivateOnly:
         if (atStart) {
             Trace("parse LoadGeneric");
-            list.LoadGenericList();
+            list.LoadGenericList(true);
         } else {
             Trace("parse ActivateOnly");
         }
@@ -280,6 +310,8 @@ void FrmMain::Form_QueryUnload(int&, int) {
 }
 
 void FrmMain::Form_Unload(int&) {
+    SetTrayShown(false);
+    CloseMediaControl();
     SaveOptions();
     AppClosing = true;
     frmList().Unload();
@@ -292,7 +324,9 @@ void FrmMain::Form_Resize() {
     if (!Visible()) return;
     if (WindowState() == forms::vbMinimized) {
         frmList().Hide();
-        Hide();
+        // Hidden only where the tray icon can bring it back; otherwise it
+        // stays minimised on the taskbar.
+        if (TrayIconShown) Hide();
         return;
     }
     if (WindowState() == forms::vbNormal && Options.PlayListVisible) {
@@ -319,11 +353,5 @@ void FrmMain::UpdateBitFreqLabels() {
     }
 }
 
-// --- what the transport, the volume and the popup menu add to the load;
-// they come with playback. Until then the load runs these steps empty.
-
-void FrmMain::SetState(int) {}
-void FrmMain::SetupVolume() {}
-void FrmMain::CreateCoolMenu() {}
 
 }  // namespace vorne::player

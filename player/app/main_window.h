@@ -6,15 +6,22 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/tray/tray_icon.h"
 #include "player/app/subclass_client.h"
+#include "player/commands/commands.h"
+#include "player/commands/cool_menu_win.h"
 #include "player/skin/designer.h"
 #include "player/skin/element_tables.h"
 #include "runtime/activex/container.h"
+#include "runtime/forms/file_dialog.h"
 #include "runtime/forms/forms.h"
+#include "runtime/forms/menu.h"
 
 namespace vorne::player {
 
@@ -26,7 +33,9 @@ public:
 };
 
 // The playing states the transport knows.
-enum PlayState : int { psClosed = 0, psStopped = 1, psPaused = 2, psPlaying = 3 };
+enum PlayState : int { psPlaying = 0, psStopped = 1, psPaused = 2, psClosed = 3 };
+
+class PlaybackWiring;
 
 class FrmMain : public forms::Form {
 public:
@@ -45,6 +54,9 @@ public:
     std::string VersionText;
     std::string TrayToolTip;
     bool OnTopTicked = false;  // the menu entry cmdontop
+    // Whether the tray icon is there to bring a hidden window back: only
+    // then does minimising hide the window to the tray.
+    bool TrayIconShown = false;
 
     // The transparent colour and tolerance of the face (-1: none).
     long TransColour = -1, TransTolerance = -1;
@@ -91,19 +103,121 @@ public:
     void SetState(int state);
     void SetupVolume();
     void UpdateBitFreqLabels();
+
+    // --- commands (main_window_commands.cpp): the popup menu, the keys, the
+    // tray icon, the hidden menu's handlers and the window itself
+    commands::CoolMenu cP;   // the popup menu, built once by CreateCoolMenu
+    tray::TrayIcon Tray1;    // the tray icon
+    forms::CommonDialog CD;  // the skin chooser's open box
+    std::string HelpFile;    // the help file beside the program (load step 2)
+    bool RandomTicked = false, RepeatTicked = false;  // the menu entries cmdRandom, cmdRepeat
+    int ScrollMenuIndex = 0;  // the scrolling label the direction menu was opened on
+    // Windows of other parts of the player that the menu opens; the program
+    // sets them (they are linked into the program, not into this library).
+    std::function<void()> ShowOutputWindow, ShowVideoWindow;
+
     void CreateCoolMenu();
+    // Runs popup item index (0 or less: nothing).
+    void DoClicks(long index);
+    void RunCommand(commands::Command c, int item);
+    // The popup menu at the cursor, or at the top-left corner of an element.
+    void ShowPopupMenu();
+    void ShowPopupMenuAt(const forms::Image& element);
+    // The popup items 22 and 23 follow random and repeat.
+    void SyncRandomRepeatTicks();
+    // The key release of another window of the player.
+    void GenerateForm_KeyUp(int keyCode, int shift);
+    void Form_DblClick();
+    // The scrolling labels' direction menu (mnuDisplay).
+    void ShowScrollMenu(int labelIndex);
+    void cmdScrolldir_Click(int index);
+    void cmdAbout_Click();
+    void cmdAudioCass_Click();
+    void cmdDefaultSkin_Click();
+    void cmdExit_Click();
+    void cmdHelp_Click();
+    void cmdLoad_Click();
+    void cmdontop_Click();
+    void cmdOptions_Click();
+    void cmdOutput_Click();
+    void cmdRandom_Click();
+    void cmdRepeat_Click();
+    void cmdShowVid_Click();
+    void cmdSkin_Click();
+    void cmdSnap_Click();
+    void cmdStat_Click();
+    void cmdTag_Click();
+    void chkLoop_Click();
+    void chkRandom_Click();
+    void chkRepeat_Click();
+    // The tray icon: shown or not (TrayIconShown follows), its picture
+    // (tray picture 1..6), its tip, its events.
+    void SetTrayShown(bool on);
+    void ReshowTrayIcon();
+    void SetTrayPicture(int n);
+    void SetTrayToolTip(const std::string& tip);
+    void Tray1_Event(int event, int button);
+    // The media control's buffering time, seconds.
+    double BufferingTime();
+    void SetBufferingTime(double seconds);
+
+    // --- playback (main_window_playback.cpp)
+    forms::Timer Timer1;     // the 1 ms poll
+    forms::Timer FadeTimer;  // one step of a fade per tick
+    std::string LastTimeText;
+    std::string LastPolledState;  // the hidden Label2: the play state last polled
+    int LastReadyState = 0;
+    UINT WaveDevice = 0;
+    long CurrentVolume = 0;
+    // The media player control NSPlay1 (null until the load opens it).
+    IDispatch* NSPlay1() const;
+    // Made on first use (the load opens its control).
+    PlaybackWiring& Playback();
+    void ProcessStateChange(long oldState, long newState);
+    bool IsCurrentAVideo() const;
+    void cmdPlay_Click();
+    void cmdPause_Click();
+    void cmdStop_Click();
+    void cmdNext_Click();
+    void cmdPrev_Click();
+    void cmdControl_Click(int index);
+    void cmdOpenLoc_Click();
+    void cmdFadein_Click();
+    void cmdFadeout_Click();
+    void UpdateTime();
+    void UpdateLabels();
+    void ResetAllTimeDisplays();
+    void DisplayRefresh_Timer();
+    void Timer1_Timer();
+    void GetCurVol();
+    void UpdateVolume(int index);
+    // The hosted components' events, by array and element index.
+    void ScrollBars_Event(int index, DISPID event, DISPPARAMS* params);
+    void SLabels_Event(int index, DISPID event, DISPPARAMS* params);
+    // The image and label elements' mouse events.
+    void Labels_MouseDown(int index, const forms::MouseEvent& e);
+    void Labels_MouseUp(int index, const forms::MouseEvent& e);
+    void imgPICS_MouseMove(int index, const forms::MouseEvent& e);
+    void imgButton_MouseDown(int kind, int index, const forms::MouseEvent& e);
+    void imgButton_MouseMove(int kind, int index, const forms::MouseEvent& e);
+    void imgButton_MouseUp(int kind, int index, const forms::MouseEvent& e);
 
     // Runs an element's event: elements that a command inside it removes
-    // are destroyed only after the outermost event has returned.
+    // are destroyed only after the outermost event has returned. An error
+    // of the handler is reported, and the event ends there.
     template <class F>
     void RunElementEvent(F&& f) {
         ++event_depth_;
         try {
             f();
+        } catch (const std::exception& e) {
+            ReportEventError(e.what());
         } catch (...) {
+            ReportEventError("unknown error");
         }
-        if (--event_depth_ == 0) graveyard_.clear();
+        if (--event_depth_ == 0) BuryRetired();
     }
+    static void ReportEventError(const char* what);
     bool InElementEvent() const { return event_depth_ > 0; }
 
 protected:
@@ -111,6 +225,11 @@ protected:
     void Form_QueryUnload(int& cancel, int mode) override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
+    void Form_KeyUp(int& key, int shift) override;
+    void Form_MouseDown(const forms::MouseEvent& e) override;
+    void Form_MouseMove(const forms::MouseEvent& e) override;
+    void Form_MouseUp(const forms::MouseEvent& e) override;
+    LRESULT Form_Message(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     DWORD Style() const override { return WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX; }
 
 private:
@@ -123,6 +242,9 @@ private:
     void ShowFace();
     template <class T>
     void Retire(forms::ControlArray<T>& array);
+    void Retire(activex::ControlArray* array);
+    // Destroys the elements retired during an event, once it has returned.
+    void BuryRetired();
     // The image array and table an Image action position selects; null
     // for a position that selects none.
     struct ImageTarget {
@@ -131,10 +253,20 @@ private:
     };
     ImageTarget ImageTargetFor(int actionPosition);
 
+    // An image button element of kind 0 push, 1 toggle, 2 four-state.
+    std::unique_ptr<forms::Image> MakeButton(const char* array, int kind, int i);
+    void OpenMediaControl();
+    void CloseMediaControl();
+
+    HIMAGELIST trayPictures_ = nullptr;
+    forms::MenuItem mnuDisplay_{"mnuDisplay"};
+    std::vector<std::unique_ptr<forms::MenuItem>> cmdScrolldir_;
+    std::unique_ptr<PlaybackWiring> playback_;
     com::Ptr<SubclassClient> client_;
     Subclasser subclasser_;
     int event_depth_ = 0;
     std::vector<std::unique_ptr<forms::FormControl>> graveyard_;
+    std::vector<com::Ptr<activex::ControlSite>> retiredSites_;
 };
 
 // The default instance.

@@ -7,10 +7,13 @@
 #include "Plovex1.h"
 #include "platform/picclip/picture_clip.h"
 #include "platform/region/region.h"
+#include "runtime/text/ansi.h"
 #include "player/app/component_ids.h"
 #include "player/app/components.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
+#include "player/app/main_window_playback.h"
+#include "runtime/text/ansi.h"
 #include "player/app/trace.h"
 #include "player/library/playlist_store.h"
 #include "player/skin/skin_file.h"
@@ -47,15 +50,18 @@ void FrmMain::PrepareFace() {
 void FrmMain::MakeComponentArrays() {
     if (SLabels && ScrollBars) return;
     const RECT none{0, 0, 0, 0};
-    auto handler = [this](activex::ControlSite&, DISPID, DISPPARAMS*) {
-        // The components' events are answered by the displays, the bars
-        // and the commands; each runs as an element event.
-        RunElementEvent([] {});
+    // The components' events reach the handlers of their array with the
+    // element's index; each runs as an element event.
+    auto scrollerEvents = [this](activex::ControlSite& site, DISPID event, DISPPARAMS* params) {
+        RunElementEvent([&] { SLabels_Event(site.Index(), event, params); });
+    };
+    auto barEvents = [this](activex::ControlSite& site, DISPID event, DISPPARAMS* params) {
+        RunElementEvent([&] { ScrollBars_Event(site.Index(), event, params); });
     };
     if (!SLabels) {
         if (auto f = ComponentFactory(CLSID_Scroller, "Dunmere.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_Scroller, f.Get(),
-                                                             activex::HostScale::kPixels, handler);
+                                                             activex::HostScale::kPixels, scrollerEvents);
             if (SUCCEEDED(a->Init(RECT{0, 0, 60, 20}))) {
                 // The template: Arial 6.75 points, 200 ms a step.
                 IDispatch* d = (*a)[0]->Control();
@@ -76,7 +82,7 @@ void FrmMain::MakeComponentArrays() {
     if (!ScrollBars) {
         if (auto f = ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_ScrollBar, f.Get(),
-                                                             activex::HostScale::kPixels, handler);
+                                                             activex::HostScale::kPixels, barEvents);
             if (SUCCEEDED(a->Init(none)))
                 ScrollBars = std::move(a);
             else
@@ -102,15 +108,40 @@ void FrmMain::Retire(forms::ControlArray<T>& array) {
     }
 }
 
+void FrmMain::Retire(activex::ControlArray* array) {
+    if (!array) return;
+    if (!InElementEvent()) {
+        array->Clear();
+        return;
+    }
+    // A hosted component may be raising the event that removes it: it stays
+    // open, hidden and out of its array, until that event has returned.
+    while (array->UBound() > 0) {
+        com::Ptr<activex::ControlSite> site = array->Take(array->UBound());
+        if (!site) break;
+        site->SetVisible(false);
+        retiredSites_.push_back(site);
+    }
+}
+
+void FrmMain::BuryRetired() {
+    graveyard_.clear();
+    std::vector<com::Ptr<activex::ControlSite>> sites;
+    sites.swap(retiredSites_);
+    for (auto& site : sites) site->Destroy();
+}
+
 void FrmMain::CleanAll() {
+    // A fade or a drag over the old skin's bars ends with it.
+    if (playback_) playback_->SkinChanging();
     Tables.Clear();
     Retire(Labels);
-    if (SLabels) SLabels->Clear();
+    Retire(SLabels.get());
     Retire(imgPICS);
     Retire(imgPICS4img);
     Retire(imgPICS2img);
     Retire(imgPICS2optn);
-    if (ScrollBars) ScrollBars->Clear();
+    Retire(ScrollBars.get());
     Refresh();
 }
 
@@ -395,13 +426,15 @@ private:
 
 bool FrmMain::OpenSkin(const std::string& path) {
     if (path.empty()) return false;
-    const DWORD attr = GetFileAttributesA(path.c_str());
-    if (attr == INVALID_FILE_ATTRIBUTES ||
-        (attr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    if (!GetFileAttributesExW(text::AnsiToWide(path).c_str(), GetFileExInfoStandard, &facts) ||
+        (facts.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
         return false;
+    const uint64_t size = (static_cast<uint64_t>(facts.nFileSizeHigh) << 32) | facts.nFileSizeLow;
     // The file is read and its header checked before anything of the face
     // changes: a file that is not a skin leaves the current face standing.
-    std::optional<std::string> data = vb::ReadWholeFile(path);
+    std::optional<std::string> data;
+    if (size <= skin::kMaxSkinFileBytes) data = vb::ReadWholeFile(path);
     std::vector<std::string> lines;
     if (data) lines = skin::SplitSkinLines(*data);
     if (!data || lines.empty() || !skin::IsSkinHeader(lines.front())) {
@@ -490,6 +523,7 @@ void FrmMain::RefreshAllOptions() {
 void FrmMain::AutoSizeMe(forms::Form& frm) {
     const forms::PictureRef& p = frm.GetPicture();
     const int w = p ? p->Width() : 0, h = p ? p->Height() : 0;
+    if (w <= 0 || h <= 0) return;  // no picture: the window keeps its size
     frm.SetWidth(forms::TwipsPerPixelX() * static_cast<float>(w));
     frm.SetHeight(forms::TwipsPerPixelY() * static_cast<float>(h));
 }

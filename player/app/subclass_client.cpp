@@ -40,19 +40,26 @@ HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     }
     if (id == 0x60030000) {
         if (!params || params->cArgs != 4) return DISP_E_BADPARAMCOUNT;
-        LONG a[4];
+        // hwnd and message are Longs; wParam, lParam and the result are
+        // pointer-sized (64 bits wide in a 64-bit build).
+        constexpr VARTYPE kPtrType = sizeof(LONG_PTR) == 8 ? VT_I8 : VT_I4;
+        LONG_PTR a[4];
         for (UINT i = 0; i < 4; ++i) {
             VARIANT v;
             VariantInit(&v);
-            if (FAILED(VariantChangeType(&v, &params->rgvarg[3 - i], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
-            a[i] = v.lVal;
+            if (FAILED(VariantChangeType(&v, &params->rgvarg[3 - i], 0, i < 2 ? VT_I4 : kPtrType)))
+                return DISP_E_TYPEMISMATCH;
+            a[i] = V_VT(&v) == VT_I8 ? static_cast<LONG_PTR>(V_I8(&v)) : V_I4(&v);
         }
-        LONG r = 0;
-        WindowProc(a[0], a[1], a[2], a[3], &r);
+        LONG_PTR r = 0;
+        WindowProc(static_cast<LONG>(a[0]), static_cast<LONG>(a[1]), a[2], a[3], &r);
         if (result) {
             VariantInit(result);
-            result->vt = VT_I4;
-            result->lVal = r;
+            V_VT(result) = kPtrType;
+            if (kPtrType == VT_I8)
+                V_I8(result) = r;
+            else
+                V_I4(result) = static_cast<LONG>(r);
         }
         return S_OK;
     }
@@ -65,11 +72,16 @@ HRESULT SubclassClient::get_MsgResponse(EMsgResponse* response) {
     return S_OK;
 }
 
-HRESULT SubclassClient::WindowProc(LONG hwnd, LONG msg, LONG wParam, LONG lParam, LONG* result) {
-    LONG r = 0;
-    if (handler_)
-        r = handler_(reinterpret_cast<HWND>(static_cast<LONG_PTR>(hwnd)), static_cast<UINT>(msg),
-                     static_cast<WPARAM>(static_cast<ULONG>(wParam)), static_cast<LPARAM>(lParam));
+HRESULT SubclassClient::WindowProc(LONG hwnd, LONG msg, LONG_PTR wParam, LONG_PTR lParam, LONG_PTR* result) {
+    LONG_PTR r = 0;
+    // Nothing thrown by the handler may cross back into the library.
+    try {
+        if (handler_)
+            r = handler_(reinterpret_cast<HWND>(static_cast<LONG_PTR>(hwnd)), static_cast<UINT>(msg),
+                         static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+    } catch (...) {
+        r = 0;
+    }
     if (result) *result = r;
     return S_OK;
 }

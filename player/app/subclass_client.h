@@ -14,7 +14,7 @@ namespace vorne::player {
 
 class SubclassClient : public com::Object, public _ISubclass {
 public:
-    using Handler = std::function<LONG(HWND, UINT, WPARAM, LPARAM)>;
+    using Handler = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
     // A new client with one reference.
     static SubclassClient* Create(Handler handler);
 
@@ -30,7 +30,7 @@ public:
     // procedure runs after the handler, and its result is the message's.
     HRESULT STDMETHODCALLTYPE get_MsgResponse(EMsgResponse* response) override;
     HRESULT STDMETHODCALLTYPE put_MsgResponse(EMsgResponse) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE WindowProc(LONG hwnd, LONG msg, LONG wParam, LONG lParam, LONG* result) override;
+    HRESULT STDMETHODCALLTYPE WindowProc(LONG hwnd, LONG msg, LONG_PTR wParam, LONG_PTR lParam, LONG_PTR* result) override;
 
 private:
     explicit SubclassClient(Handler h) : handler_(std::move(h)) {}

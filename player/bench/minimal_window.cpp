@@ -6,8 +6,6 @@
 #include <cstdlib>
 
 namespace {
-void CALLBACK CloseNow(HWND h, UINT, UINT_PTR, DWORD) { DestroyWindow(h); }
-
 LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_TIMER) {
         DestroyWindow(h);

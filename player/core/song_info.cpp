@@ -1,11 +1,11 @@
 #include "player/core/song_info.h"
 
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
 #include <limits>
 
 #include "player/core/genres.h"
 #include "runtime/basic/basic.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne {
 
@@ -69,10 +69,7 @@ void FillStreamFacts(const mp3::Mp3Properties& p, SongInfoRecord& rec) {
 SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ctx) {
   SongInfoRecord rec;
   if (fileName.empty()) return rec;
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::path path(fileName);
-  if (!fs::exists(path, ec) || fs::is_directory(path, ec)) {
+  if (!vorne::text::FileExists(fileName)) {
     if (fileName == ctx.CurrentFile && ctx.ReportMissingCurrent)
       ctx.ReportMissingCurrent("File not Found: " + fileName);
     return rec;
@@ -81,10 +78,14 @@ SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ct
     mp3::Mp3Properties p = ctx.QueryStream ? ctx.QueryStream(fileName) : mp3::QueryMp3Properties(fileName);
     FillStreamFacts(p, rec);
   }
-  std::ifstream f(path, std::ios::binary);
+  std::FILE* f = vorne::text::OpenFile(fileName, "rb");
   if (!f) return rec;
-  f.seekg(0, std::ios::end);
-  std::streamoff len = f.tellg();
+  const int64_t len = vorne::text::FileLength(f);
+  uint8_t block[kId3v1Size];
+  bool haveBlock = false;
+  if (len >= static_cast<int64_t>(kId3v1Size) && vorne::text::SeekTo(f, static_cast<uint64_t>(len) - kId3v1Size))
+    haveBlock = std::fread(block, 1, kId3v1Size, f) == kId3v1Size;
+  std::fclose(f);
   if (len < 0) return rec;
   rec.FileLength = len > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max()
                                                               : static_cast<int32_t>(len);
@@ -92,11 +93,7 @@ SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ct
     rec.Title = fileName;
     return rec;
   }
-  if (len < static_cast<std::streamoff>(kId3v1Size)) return rec;  // 125..127: no tag
-  uint8_t block[kId3v1Size];
-  f.seekg(len - static_cast<std::streamoff>(kId3v1Size));
-  f.read(reinterpret_cast<char*>(block), kId3v1Size);
-  if (f.gcount() != static_cast<std::streamsize>(kId3v1Size)) return rec;
+  if (!haveBlock) return rec;  // 125..127 bytes: no tag
   ReadId3v1(block, rec);
   return rec;
 }

@@ -24,18 +24,30 @@ struct FirstFailure {
     }
 };
 
-// The default value of HKEY_CLASSES_ROOT\key as text, cut at its first NUL;
-// "" when the key or value is missing.
-std::string ReadDefault(Registry& reg, const std::string& key) {
+// The default value of HKEY_CLASSES_ROOT\key as text, cut at its first NUL.
+// A missing key or value reads as "" with kRegOk; any other failure is
+// returned with out empty.
+RegStatus ReadDefault(Registry& reg, const std::string& key, std::string& out) {
+    out.clear();
     RegKey h = 0;
-    if (reg.OpenKey(kClassesRoot, key, h) != kRegOk) return std::string();
-    uint32_t type = 0;
+    RegStatus s = reg.OpenKey(kClassesRoot, key, h);
+    if (s == kRegOk) {
+        uint32_t type = 0;
+        s = reg.QueryValue(h, "", type, out);
+        reg.CloseKey(h);
+    }
+    if (s != kRegOk) {
+        out.clear();
+        return s == kRegFileNotFound ? kRegOk : s;
+    }
+    size_t nul = out.find('\0');
+    if (nul != std::string::npos) out.resize(nul);
+    return kRegOk;
+}
+
+std::string ReadDefault(Registry& reg, const std::string& key) {
     std::string data;
-    RegStatus s = reg.QueryValue(h, "", type, data);
-    reg.CloseKey(h);
-    if (s != kRegOk) return std::string();
-    size_t nul = data.find('\0');
-    if (nul != std::string::npos) data.resize(nul);
+    ReadDefault(reg, key, data);
     return data;
 }
 
@@ -89,8 +101,12 @@ RegStatus AssociateFileType(Registry& reg, const std::string& extension, const s
 RegStatus UnassociateFileType(Registry& reg, const std::string& extension, const std::string& progId,
                               bool removeProgIdKey) {
     if (extension.empty() || progId.empty()) return kRegOk;
+    // A binding that cannot be read is a failure, not "nothing to remove";
+    // the ProgID's keys then stay too, as the extension may still name them.
+    std::string bound;
+    if (RegStatus s = ReadDefault(reg, extension, bound); s != kRegOk) return s;
     FirstFailure f;
-    if (SameNoCase(ReadDefault(reg, extension), progId)) {
+    if (SameNoCase(bound, progId)) {
         RegKey h = 0;
         RegStatus s = reg.OpenKey(kClassesRoot, extension, h);
         if (s == kRegOk) {

@@ -6,6 +6,7 @@
 
 #include "file_ops.h"
 #include "player/core/genres.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::library {
 
@@ -22,26 +23,29 @@ struct File {
 
 TagResult OpenForUpdate(const std::string& path, File& file) {
     errno = 0;
-    file.f = std::fopen(path.c_str(), "r+b");
-    if (file.f) return TagResult::kSaved;
+    file.f = text::OpenFile(path, "r+b");
+    if (file.f) {
+        // Unbuffered: a write that fails leaves nothing pending that a later
+        // flush or the cut back to the old length would trip over.
+        std::setvbuf(file.f, nullptr, _IONBF, 0);
+        return TagResult::kSaved;
+    }
     if (errno == ENOENT) return TagResult::kMissing;
     if (errno == EACCES || errno == EPERM || errno == EROFS || errno == EBUSY) return TagResult::kInUseOrReadOnly;
     return TagResult::kIoError;
 }
 
-bool Seek(std::FILE* f, int64_t pos) {
-#ifdef _WIN32
-    return _fseeki64(f, pos, SEEK_SET) == 0;
-#else
-    return fseeko(f, static_cast<off_t>(pos), SEEK_SET) == 0;
-#endif
-}
-
 // Reads the last 128 bytes when the file has that many.
 bool ReadLastBlock(std::FILE* f, int64_t length, TagBlock& block) {
     if (length < static_cast<int64_t>(kTagSize)) return false;
-    if (!Seek(f, length - static_cast<int64_t>(kTagSize))) return false;
+    if (!text::SeekTo(f, static_cast<uint64_t>(length) - kTagSize)) return false;
     return std::fread(block.data(), 1, kTagSize, f) == kTagSize;
+}
+
+// kIoError, with the C library's error number (EIO when it gave none).
+TagResult IoError(int* error, int e) {
+    if (error) *error = e ? e : EIO;
+    return TagResult::kIoError;
 }
 
 void Put(TagBlock& b, size_t at, const std::string& s) { std::memcpy(b.data() + at, s.data(), s.size()); }
@@ -49,7 +53,7 @@ void Put(TagBlock& b, size_t at, const std::string& s) { std::memcpy(b.data() + 
 }  // namespace
 
 CodePage BytesCodePage() {
-    return CodePage{[](std::string_view t) { return std::string(t); }, [](unsigned char) { return false; }};
+    return CodePage{[](unsigned char) { return false; }};
 }
 
 std::string FitField(std::string_view bytes, size_t width, const CodePage& cp) {
@@ -68,20 +72,19 @@ std::string FitField(std::string_view bytes, size_t width, const CodePage& cp) {
 bool IsTagBlock(const uint8_t* block) { return block[0] == 'T' && block[1] == 'A' && block[2] == 'G'; }
 
 TagBlock BuildTagBlock(const TagFields& fields, const CodePage& cp, const TagBlock* previous) {
-    auto enc = [&](const std::string& s) { return cp.encode ? cp.encode(s) : s; };
     TagBlock b{};
     Put(b, 0, "TAG");
-    Put(b, 3, FitField(enc(fields.title), 30, cp));
-    Put(b, 33, FitField(enc(fields.artist), 30, cp));
-    Put(b, 63, FitField(enc(fields.album), 30, cp));
-    Put(b, 93, FitField(enc(fields.year), 4, cp));
+    Put(b, 3, FitField(fields.title, 30, cp));
+    Put(b, 33, FitField(fields.artist, 30, cp));
+    Put(b, 63, FitField(fields.album, 30, cp));
+    Put(b, 93, FitField(fields.year, 4, cp));
     const bool hasTrack = previous && IsTagBlock(previous->data()) && (*previous)[125] == 0 && (*previous)[126] != 0;
     if (hasTrack) {
-        Put(b, 97, FitField(enc(fields.comment), 28, cp));
+        Put(b, 97, FitField(fields.comment, 28, cp));
         b[125] = 0;
         b[126] = (*previous)[126];
     } else {
-        Put(b, 97, FitField(enc(fields.comment), 30, cp));
+        Put(b, 97, FitField(fields.comment, 30, cp));
     }
     int genre = GenreNumber(fields.genre);
     if (genre < 0 || genre > 255) {
@@ -94,43 +97,61 @@ TagBlock BuildTagBlock(const TagFields& fields, const CodePage& cp, const TagBlo
     return b;
 }
 
-TagResult SaveTag(const std::string& path, const TagFields& fields, const CodePage& cp) {
+TagResult SaveTag(const std::string& path, const TagFields& fields, const CodePage& cp, int* error) {
+    auto fail = [&](int e) { return IoError(error, e); };
     File file;
     TagResult r = OpenForUpdate(path, file);
-    if (!file.f) return r;
-    const int64_t length = OpenFileLength(file.f);
-    if (length < 0) return TagResult::kIoError;
+    if (!file.f) return r == TagResult::kIoError ? fail(errno) : r;
+    const int64_t length = text::FileLength(file.f);
+    if (length < 0) return fail(errno);
     if (length < 125) return TagResult::kTooShort;
     TagBlock old{};
     const bool hasTag = ReadLastBlock(file.f, length, old) && IsTagBlock(old.data());
     const TagBlock block = BuildTagBlock(fields, cp, hasTag ? &old : nullptr);
     const int64_t at = hasTag ? length - static_cast<int64_t>(kTagSize) : length;
-    if (!Seek(file.f, at)) return TagResult::kIoError;
-    if (std::fwrite(block.data(), 1, kTagSize, file.f) != kTagSize) return TagResult::kIoError;
-    if (std::fflush(file.f) != 0) return TagResult::kIoError;
+    errno = 0;
+    bool ok = text::SeekTo(file.f, static_cast<uint64_t>(at)) &&
+              std::fwrite(block.data(), 1, kTagSize, file.f) == kTagSize && std::fflush(file.f) == 0;
+    int e = errno;
+    if (!ok && !hasTag) {
+        // Whatever part of the tag reached the file goes again.
+        std::clearerr(file.f);
+        TruncateOpenFile(file.f, static_cast<uint64_t>(length));
+    }
     const int rc = std::fclose(file.f);
     file.f = nullptr;
-    if (rc != 0) return TagResult::kIoError;
+    if (ok && rc != 0) {
+        ok = false;
+        e = errno;
+        if (!hasTag) {
+            File again;
+            again.f = text::OpenFile(path, "r+b");
+            if (again.f) TruncateOpenFile(again.f, static_cast<uint64_t>(length));
+        }
+    }
+    if (!ok) return fail(e);
     return hasTag ? TagResult::kSaved : TagResult::kAppended;
 }
 
-TagResult RemoveTag(const std::string& path) {
+TagResult RemoveTag(const std::string& path, int* error) {
+    auto fail = [&](int e) { return IoError(error, e); };
     File file;
     TagResult r = OpenForUpdate(path, file);
-    if (!file.f) return r;
-    const int64_t length = OpenFileLength(file.f);
-    if (length < 0) return TagResult::kIoError;
+    if (!file.f) return r == TagResult::kIoError ? fail(errno) : r;
+    const int64_t length = text::FileLength(file.f);
+    if (length < 0) return fail(errno);
     if (length < 125) return TagResult::kTooShort;
     TagBlock old{};
     if (!ReadLastBlock(file.f, length, old) || !IsTagBlock(old.data())) return TagResult::kNoTag;
+    errno = 0;
     if (!TruncateOpenFile(file.f, static_cast<uint64_t>(length - static_cast<int64_t>(kTagSize))))
-        return TagResult::kIoError;
+        return fail(errno);
     const int rc = std::fclose(file.f);
     file.f = nullptr;
-    return rc == 0 ? TagResult::kRemoved : TagResult::kIoError;
+    return rc == 0 ? TagResult::kRemoved : fail(errno);
 }
 
-std::string TagResultMessage(TagResult r, const std::string& path) {
+std::string TagResultMessage(TagResult r, const std::string& path, int error) {
     switch (r) {
         case TagResult::kSaved:
         case TagResult::kAppended:
@@ -139,7 +160,10 @@ std::string TagResultMessage(TagResult r, const std::string& path) {
         case TagResult::kNoTag: return "No ID Tag Found!";
         case TagResult::kMissing: return "File not Found: " + path;
         case TagResult::kInUseOrReadOnly: return "File in Use or Read-only.  Cannot Write";
-        case TagResult::kIoError: return "Cannot write the tag of " + path;
+        case TagResult::kIoError: {
+            const int e = error ? error : EIO;
+            return std::to_string(e) + std::strerror(e);
+        }
     }
     return std::string();
 }

@@ -1,9 +1,8 @@
 #pragma once
 // Writing and removing the ID3v1 tag: the last 128 bytes of a file, "TAG",
 // Title (30), Artist (30), Album (30), Year (4), Comment (30) and the genre
-// byte. Texts are turned into code-page bytes first and then padded with
-// blanks or cut to their exact byte widths, never inside a double-byte
-// character. An ID3v1.1 track number (byte 125 zero, byte 126 not) already
+// byte. Texts are ANSI bytes, padded with blanks or cut to their exact byte
+// widths, never inside a double-byte character. An ID3v1.1 track number (byte 125 zero, byte 126 not) already
 // in the file is kept, and the comment then has 28 bytes. Window-free; the
 // code page comes from outside (AnsiCodePage() in id3v1_codepage_win.h).
 #include <array>
@@ -17,11 +16,10 @@ namespace vorne::library {
 constexpr size_t kTagSize = 128;
 using TagBlock = std::array<uint8_t, kTagSize>;
 
-// Turns the program's text (UTF-8) into the bytes of the code page the tag
-// is written in, and tells the lead bytes of that code page's double-byte
-// characters.
+// The code page the tag is written in: the fields are already its bytes
+// (the program's ANSI text), and isLeadByte tells the lead bytes of its
+// double-byte characters, so no field is cut inside one.
 struct CodePage {
-    std::function<std::string(std::string_view text)> encode;
     std::function<bool(unsigned char byte)> isLeadByte;
 };
 // Bytes as they are, no double-byte characters.
@@ -32,7 +30,7 @@ struct TagFields {
     std::string genre;  // a genre name; no match writes 255
 };
 
-// Cuts encoded text to at most width bytes without splitting a double-byte
+// Cuts text to at most width bytes without splitting a double-byte
 // character, then pads it with blanks to exactly width bytes.
 std::string FitField(std::string_view bytes, size_t width, const CodePage& cp);
 
@@ -56,13 +54,16 @@ enum class TagResult {
 };
 
 // SaveTagInfo: writes the tag over the existing one or appends it. The file
-// is opened in place; it is never created or deleted.
-TagResult SaveTag(const std::string& path, const TagFields& fields, const CodePage& cp);
+// is opened in place; it is never created or deleted. An append that fails
+// part-way cuts the file back to its old length. On kIoError, *error (when
+// given) receives the C library's error number.
+TagResult SaveTag(const std::string& path, const TagFields& fields, const CodePage& cp, int* error = nullptr);
 // Removes the tag by cutting the open file 128 bytes short, leaving every
 // other byte as it was.
-TagResult RemoveTag(const std::string& path);
+TagResult RemoveTag(const std::string& path, int* error = nullptr);
 
-// The message the tag editor shows for a result ("" for success).
-std::string TagResultMessage(TagResult r, const std::string& path);
+// The message the tag editor shows for a result ("" for success). An I/O
+// error shows its number followed directly by its description.
+std::string TagResultMessage(TagResult r, const std::string& path, int error = 0);
 
 }  // namespace vorne::library

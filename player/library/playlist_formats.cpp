@@ -4,17 +4,64 @@
 
 #include "file_ops.h"
 #include "runtime/basic/basic.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::library {
 
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+// The longest entry a PLS line gives, in characters.
+constexpr size_t kMaxPlsEntry = 999;
 
-std::string_view StripBom(std::string_view data) {
-    if (data.substr(0, kBom.size()) == kBom) data.remove_prefix(kBom.size());
+// A list that begins with a UTF-8 byte-order mark holds UTF-8 text; any
+// other list holds ANSI text. Returns the data after the mark.
+std::string_view StripBom(std::string_view data, bool* utf8 = nullptr) {
+    const bool marked = data.substr(0, kBom.size()) == kBom;
+    if (marked) data.remove_prefix(kBom.size());
+    if (utf8) *utf8 = marked;
     return data;
 }
+
+// The lines of a list in the program's ANSI text: titles and paths of a
+// UTF-8 list are converted, a path without an ANSI form by Utf8PathToAnsi.
+class ListText {
+public:
+    ListText(std::string_view data, std::string_view listPath) : listPath_(listPath) {
+        data_ = StripBom(data, &utf8_);
+    }
+    std::string_view Data() const { return data_; }
+    std::string Title(const std::string& line) const { return utf8_ ? text::Utf8ToAnsi(line) : line; }
+    // An entry's path; resolve = false takes a relative path as stored.
+    std::string Path(std::string_view entry, bool resolve = true) const {
+        bool resolved = false;
+        const std::string ansi =
+            utf8_ ? Utf8PathToAnsi(entry, resolve ? ChopFileOff(listPath_) : std::string(), &resolved)
+                  : std::string(entry);
+        return resolve && !resolved ? FixFileName(ansi, listPath_) : ansi;
+    }
+
+    // At most n characters of an entry as stored (a double-byte or a
+    // multi-byte character counts as one).
+    std::string_view FirstCharacters(std::string_view entry, size_t n, std::string& store) const {
+        if (entry.size() <= n) return entry;
+        if (utf8_) {
+            size_t count = 0;
+            for (size_t i = 0; i < entry.size(); ++i)
+                if ((static_cast<unsigned char>(entry[i]) & 0xC0) != 0x80 && count++ == n) return entry.substr(0, i);
+            return entry;
+        }
+        const std::wstring wide = text::AnsiToWide(entry);
+        if (wide.size() <= n) return entry;
+        store = text::WideToAnsi(std::wstring_view(wide).substr(0, n));
+        return store;
+    }
+
+private:
+    std::string_view data_;
+    std::string_view listPath_;
+    bool utf8_ = false;
+};
 
 std::string UpperAscii(std::string_view s) {
     std::string r(s);
@@ -87,26 +134,28 @@ ListFormat DetectFormat(std::string_view data) {
 
 bool ReadFastLoad(std::string_view data, std::string_view listPath, bool resolve, PlaylistStore& out,
                   bool* truncated) {
-    Lines lines(StripBom(data));
+    const ListText list(data, listPath);
+    Lines lines(list.Data());
     std::string line;
     if (!lines.Next(line)) return true;  // empty file: empty list
     std::string title, path;
     while (lines.Next(title)) {
         if (!lines.Next(path)) break;  // a title without its path is dropped
-        std::string p = resolve ? FixFileName(path, listPath) : path;
-        if (!AppendEntry(out, std::move(title), std::move(p), truncated)) break;
+        if (!AppendEntry(out, list.Title(title), list.Path(path, resolve), truncated)) break;
     }
     return true;
 }
 
 bool ReadPls(std::string_view data, std::string_view listPath, PlaylistStore& out, bool* truncated) {
-    Lines lines(StripBom(data));
+    const ListText list(data, listPath);
+    Lines lines(list.Data());
     std::string line;
     if (!lines.Next(line)) return true;
     while (lines.Next(line)) {
         size_t key = PlsFileKey(line);
         if (key == 0) continue;
-        std::string p = FixFileName(std::string_view(line).substr(key), listPath);
+        std::string cut;
+        std::string p = list.Path(list.FirstCharacters(std::string_view(line).substr(key), kMaxPlsEntry, cut));
         std::string t = p;
         if (!AppendEntry(out, std::move(t), std::move(p), truncated)) break;
     }
@@ -114,11 +163,13 @@ bool ReadPls(std::string_view data, std::string_view listPath, PlaylistStore& ou
 }
 
 bool ReadM3u(std::string_view data, std::string_view listPath, PlaylistStore& out, bool* truncated) {
-    Lines lines(StripBom(data));
+    const ListText list(data, listPath);
+    Lines lines(list.Data());
     std::string line;
     while (lines.Next(line)) {
-        if (TrimBlanks(line).empty() || line[0] == '#') continue;
-        std::string p = FixFileName(line, listPath);
+        const std::string_view text = TrimBlanks(line);
+        if (text.empty() || text.front() == '#') continue;  // blank lines and comments
+        std::string p = list.Path(line);
         std::string t = p;
         if (!AppendEntry(out, std::move(t), std::move(p), truncated)) break;
     }
@@ -223,7 +274,7 @@ std::string GenericList::PathIn(std::string_view programFolder) {
     return p + std::string(kGenericListName);
 }
 
-ListResult GenericList::Load(const std::string& programFolder, PlaylistStore& list) {
+ListResult GenericList::Load(const std::string& programFolder, PlaylistStore& list, bool atStart) {
     ListResult r;
     const std::string path = PathIn(programFolder);
     std::string data;
@@ -231,18 +282,19 @@ ListResult GenericList::Load(const std::string& programFolder, PlaylistStore& li
         case ReadStatus::kMissing: {
             PlaylistStore empty;
             list.Swap(empty);
+            blocked_ = false;
             r.ok = true;
             return r;
         }
         case ReadStatus::kFailed:
-            blocked_ = true;
+            if (atStart) blocked_ = true;
             r.message = "Cannot read " + path;
             return r;
         case ReadStatus::kOk: break;
     }
     PlaylistStore fresh;
     ReadFastLoad(data, path, false, fresh, &r.truncated);
-    if (r.truncated) blocked_ = true;  // saving would drop the entries left out
+    blocked_ = r.truncated;  // saving would drop the entries left out
     list.Swap(fresh);
     r.ok = true;
     return r;

@@ -64,9 +64,11 @@ public:
     static std::string PathIn(std::string_view programFolder);
 
     // LoadGenericList: a missing file gives an empty list; a file that
-    // exists but cannot be read leaves list as it was and keeps the file
-    // from being overwritten by Save, so a damaged list is not lost.
-    ListResult Load(const std::string& programFolder, PlaylistStore& list);
+    // exists but cannot be read leaves list as it was. When that happens at
+    // start (atStart), or the file holds more entries than a list takes,
+    // Save is refused from then on, so a damaged or longer list is not lost;
+    // a later load that reads the file whole lifts the refusal again.
+    ListResult Load(const std::string& programFolder, PlaylistStore& list, bool atStart = true);
     // SaveGenericList: writes the list (titles and paths as stored).
     ListResult Save(const std::string& programFolder, const PlaylistStore& list, std::string_view dateText) const;
 

@@ -23,7 +23,9 @@ constexpr uint32_t kRegDword = 4;
 
 // A predefined root or an opened key. 0 means no key.
 using RegKey = uintptr_t;
-constexpr RegKey kClassesRoot = 0x80000000u;
+// HKEY_CLASSES_ROOT: the 32-bit value 0x80000000 sign-extended to the
+// pointer width, as the platform's own constant is.
+constexpr RegKey kClassesRoot = static_cast<RegKey>(static_cast<intptr_t>(INT32_MIN));
 
 class Registry {
 public:

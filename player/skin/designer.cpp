@@ -17,6 +17,12 @@ const std::vector<std::string>& ActionsOfKind(int kind) {
     return kind >= 0 && kind < 4 ? kLists[kind] : kNone;
 }
 
+const std::vector<std::string>& ActionsOfKind(int kind, ActionLists lists) {
+    static const std::vector<std::string> kEditorBars = {"Balance Bar", "Position Bar", "Volume Bar"};
+    if (lists == ActionLists::Editor && kind == 3) return kEditorBars;
+    return ActionsOfKind(kind);
+}
+
 bool IsGroupHeader(std::string_view action) { return action.substr(0, 2) == "--"; }
 
 ImageArray ImageArrayFor(int actionPosition) {
@@ -41,8 +47,8 @@ int CellsOf(ImageArray array) {
 }
 
 ElementDesigner::ElementDesigner(forms::ComboBox& objects, forms::ComboBox& actions, forms::Control& img1,
-                                 forms::Control& img2, forms::Control& caption)
-    : objects_(objects), actions_(actions), img1_(img1), img2_(img2), caption_(caption) {
+                                 forms::Control& img2, forms::Control& caption, ActionLists lists)
+    : objects_(objects), actions_(actions), img1_(img1), img2_(img2), caption_(caption), lists_(lists) {
     objects_.OnClick = [this] { ObjectsClick(); };
     actions_.OnClick = [this] { ActionsClick(); };
 }
@@ -62,11 +68,22 @@ void ElementDesigner::HideFields() {
 void ElementDesigner::ObjectsClick() {
     HideFields();
     actions_.Clear();
+    if (lists_ == ActionLists::Editor) {
+        const int kind = Kind();
+        ShowKindFields(kind);
+        for (const std::string& a : ActionsOfKind(kind, lists_)) actions_.AddItem(a);
+        if (actions_.ListCount() > 0) actions_.SetListIndex(0);
+        return;
+    }
     actions_.AddItem("User Defined");
     actions_.SetListIndex(0);
     const int kind = Kind();
     const std::vector<std::string>& list = ActionsOfKind(kind);
     for (size_t i = 1; i < list.size(); ++i) actions_.AddItem(list[i]);
+    ShowKindFields(kind);
+}
+
+void ElementDesigner::ShowKindFields(int kind) {
     switch (kind) {
         case 0:
         case 1: ChangeCaptionVisibility(true); break;

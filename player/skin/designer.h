@@ -21,6 +21,11 @@ extern const char* const kSkinObjectKinds[4];  // "Static Label", "Scrolling Lab
 // The actions of a kind (0..3) by position; empty for any other kind.
 const std::vector<std::string>& ActionsOfKind(int kind);
 
+// Whose action lists a designer offers: the player's, or the skin editor's,
+// whose Scroll Bar list has no "User Defined" (it starts at "Balance Bar").
+enum class ActionLists { Player, Editor };
+const std::vector<std::string>& ActionsOfKind(int kind, ActionLists lists);
+
 // Group headers ("-- Images(4) --") never stay selected.
 bool IsGroupHeader(std::string_view action);
 
@@ -33,7 +38,7 @@ class ElementDesigner {
 public:
     // Wires the two lists' Click handlers to the change procedures.
     ElementDesigner(forms::ComboBox& objects, forms::ComboBox& actions, forms::Control& img1,
-                    forms::Control& img2, forms::Control& caption);
+                    forms::Control& img2, forms::Control& caption, ActionLists lists = ActionLists::Player);
     ElementDesigner(const ElementDesigner&) = delete;
     ElementDesigner& operator=(const ElementDesigner&) = delete;
 
@@ -43,7 +48,8 @@ public:
 
     // cmboObjects_Click: hides the three fields, refills the action list
     // ("User Defined" selected first, then the kind's other actions) and
-    // shows the kind's fields.
+    // shows the kind's fields. With the editor's lists: shows the kind's
+    // fields, fills the kind's list and selects its first entry.
     void ObjectsClick();
     // cmboActions_Click: hides the three fields, skips a group header by
     // selecting the next entry (nested), and shows the fields the kind and
@@ -61,11 +67,14 @@ public:
     bool CaptionShown() const { return caption_.Visible(); }
 
 private:
+    // The fields a kind shows before its action settles them.
+    void ShowKindFields(int kind);
     forms::ComboBox& objects_;
     forms::ComboBox& actions_;
     forms::Control& img1_;
     forms::Control& img2_;
     forms::Control& caption_;
+    ActionLists lists_;
 };
 
 }  // namespace vorne::skin

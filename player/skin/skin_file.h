@@ -20,6 +20,10 @@ std::vector<std::string> SplitSkinLines(std::string_view data);
 // The first line, upper-cased, is exactly "[VORNE SKIN]".
 bool IsSkinHeader(std::string_view firstLine);
 
+// Skin files are a few kilobytes of text; anything larger than this is not
+// a skin and is refused before it is read into memory.
+inline constexpr uint64_t kMaxSkinFileBytes = 4u << 20;
+
 // The line's first characters, as many as the key has, equal the key with
 // letter case ignored.
 bool KeyMatches(std::string_view line, std::string_view key);

@@ -562,6 +562,16 @@ void ControlArray::Unload(int index) {
     site->Destroy();
 }
 
+com::Ptr<ControlSite> ControlArray::Take(int index) {
+    com::Ptr<ControlSite> site;
+    if (index <= 0) return site;
+    auto it = elements_.find(index);
+    if (it == elements_.end()) return site;
+    site = it->second;
+    elements_.erase(it);
+    return site;
+}
+
 ControlSite* ControlArray::operator[](int index) const {
     auto it = elements_.find(index);
     return it == elements_.end() ? nullptr : it->second.Get();

@@ -166,6 +166,10 @@ public:
     HRESULT Init(const RECT& rect, IPropertyBag* properties = nullptr);
     HRESULT Load(int index);
     void Unload(int index);
+    // Removes an element from the array without closing it: the caller
+    // holds it and destroys it when it is safe to (after the element's own
+    // event has returned). Null when there is no such element.
+    com::Ptr<ControlSite> Take(int index);
     ControlSite* operator[](int index) const;
     int UBound() const;  // highest element number loaded
     void Clear();        // every element but the template

@@ -1,6 +1,7 @@
 #include "runtime/activex/control.h"
 
 #include "runtime/activex/screen.h"
+#include "runtime/com/error.h"
 #include "runtime/com/typelib.h"
 
 namespace vorne::activex {
@@ -311,60 +312,69 @@ HRESULT Control::GetClassID(CLSID* clsid) {
     return S_OK;
 }
 
+// The controls' own property code runs inside these; whatever it throws
+// comes back to the container as an error (Guard), never as an exception.
 HRESULT Control::InitNew() {
-    InitProperties();
-    initialized_ = true;
-    dirty_ = false;
-    return S_OK;
+    return com::Guard(IID_IPersistStreamInit, [&] {
+        InitProperties();
+        initialized_ = true;
+        dirty_ = false;
+    });
 }
 
 HRESULT Control::Load(IPropertyBag* bag, IErrorLog* log) {
     if (!bag) return E_POINTER;
-    PropertyReader reader(bag, log);
-    ReadProperties(reader);
-    initialized_ = true;
-    dirty_ = false;
-    return S_OK;
+    return com::Guard(IID_IPersistPropertyBag, [&] {
+        PropertyReader reader(bag, log);
+        ReadProperties(reader);
+        initialized_ = true;
+        dirty_ = false;
+    });
 }
 
 HRESULT Control::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) {
     if (!bag) return E_POINTER;
-    PropertyWriter writer(bag);
-    WriteProperties(writer);
-    if (clear_dirty) dirty_ = false;
-    return S_OK;
+    return com::Guard(IID_IPersistPropertyBag, [&] {
+        PropertyWriter writer(bag);
+        WriteProperties(writer);
+        if (clear_dirty) dirty_ = false;
+    });
 }
 
 HRESULT Control::Load(LPSTREAM stream) {
     if (!stream) return E_POINTER;
-    com::Ptr<MemoryPropertyBag> bag = NewPropertyBag();
-    HRESULT hr = bag->LoadFrom(stream);
+    com::Ptr<MemoryPropertyBag> bag;
+    HRESULT hr = com::Guard(IID_IPersistStreamInit, [&] {
+        bag = NewPropertyBag();
+        com::Check(bag->LoadFrom(stream));
+    });
     if (FAILED(hr)) return hr;
     return Load(bag.Get(), nullptr);
 }
 
 HRESULT Control::Save(LPSTREAM stream, BOOL clear_dirty) {
     if (!stream) return E_POINTER;
-    com::Ptr<MemoryPropertyBag> bag = NewPropertyBag();
-    HRESULT hr = Save(bag.Get(), clear_dirty, TRUE);
+    com::Ptr<MemoryPropertyBag> bag;
+    HRESULT hr = com::Guard(IID_IPersistStreamInit, [&] { bag = NewPropertyBag(); });
+    if (FAILED(hr)) return hr;
+    hr = Save(bag.Get(), clear_dirty, TRUE);
     if (FAILED(hr)) return hr;
     return bag->SaveTo(stream);
 }
 
 HRESULT Control::GetSizeMax(ULARGE_INTEGER* size) {
     if (!size) return E_POINTER;
-    com::Ptr<IStream> mem;
-    HRESULT hr = CreateStreamOnHGlobal(nullptr, TRUE, mem.Out());
-    if (FAILED(hr)) return hr;
-    com::Ptr<MemoryPropertyBag> bag = NewPropertyBag();
-    PropertyWriter writer(bag.Get());
-    WriteProperties(writer);
-    hr = bag->SaveTo(mem.Get());
-    if (FAILED(hr)) return hr;
-    STATSTG st = {};
-    mem->Stat(&st, STATFLAG_NONAME);
-    size->QuadPart = st.cbSize.QuadPart;
-    return S_OK;
+    return com::Guard(IID_IPersistStreamInit, [&] {
+        com::Ptr<IStream> mem;
+        com::Check(CreateStreamOnHGlobal(nullptr, TRUE, mem.Out()));
+        com::Ptr<MemoryPropertyBag> bag = NewPropertyBag();
+        PropertyWriter writer(bag.Get());
+        WriteProperties(writer);
+        com::Check(bag->SaveTo(mem.Get()));
+        STATSTG st = {};
+        mem->Stat(&st, STATFLAG_NONAME);
+        size->QuadPart = st.cbSize.QuadPart;
+    });
 }
 
 // --- connection points, class info, error info ------------------------------------

@@ -240,7 +240,8 @@ LRESULT PicturePart::Handle(UINT msg, WPARAM wp, LPARAM lp) {
                     short type = 0;
                     OLE_HANDLE h = PictureHandle(icon_.Get(), &type);
                     if (h && (type == PICTYPE_ICON)) {
-                        SetCursor(reinterpret_cast<HCURSOR>(static_cast<UINT_PTR>(h)));
+                        // A picture's handle is 32 bits wide; handles widen with their sign.
+                        SetCursor(reinterpret_cast<HCURSOR>(static_cast<LONG_PTR>(static_cast<LONG>(h))));
                         return TRUE;
                     }
                 }

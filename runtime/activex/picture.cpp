@@ -1,5 +1,7 @@
 #include "runtime/activex/picture.h"
 
+#include <cstring>
+
 namespace vorne::activex {
 
 namespace {
@@ -86,6 +88,24 @@ com::Ptr<IPictureDisp> PictureFromIcon(HICON icon, bool own) {
     desc.picType = PICTYPE_ICON;
     desc.icon.hicon = icon;
     return MakePicture(desc, own);
+}
+
+com::Ptr<IPicture> LoadPictureBytes(const void* data, size_t size) {
+    com::Ptr<IPicture> pic;
+    if (!data || size == 0 || size > 0x7FFFFFFF) return pic;
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!mem) return pic;
+    if (void* p = GlobalLock(mem)) {
+        memcpy(p, data, size);
+        GlobalUnlock(mem);
+    }
+    com::Ptr<IStream> stream;
+    if (FAILED(CreateStreamOnHGlobal(mem, TRUE, stream.Out()))) {
+        GlobalFree(mem);
+        return pic;
+    }
+    OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(pic.Out()));
+    return pic;
 }
 
 }  // namespace vorne::activex

@@ -24,6 +24,9 @@ HRESULT DrawPicture(HDC dc, IUnknown* pic, const TwipsScale& scale, int x, int y
 com::Ptr<IPictureDisp> PictureFromBitmap(HBITMAP bitmap, bool own);
 // A cursor picture (for MouseIcon).
 com::Ptr<IPictureDisp> PictureFromIcon(HICON icon, bool own);
+// A picture file's bytes (BMP, JPEG, GIF, icon, metafile) through the
+// platform's picture loader; empty when they hold no picture it reads.
+com::Ptr<IPicture> LoadPictureBytes(const void* data, size_t size);
 // Copy of the picture's handle type and handle.
 OLE_HANDLE PictureHandle(IUnknown* pic, short* type = nullptr);
 

@@ -1,12 +1,11 @@
 #include "runtime/basic/basic.h"
+#include "runtime/text/ansi.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <system_error>
 
@@ -352,41 +351,30 @@ long long InStr(std::string_view s, std::string_view find, long long start) {
 // ---- Files ----------------------------------------------------------------
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream f(std::filesystem::path(path), std::ios::binary);
+  std::FILE* f = vorne::text::OpenFile(path, "rb");
   if (!f) return std::nullopt;
-  std::string data((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-  if (f.bad()) return std::nullopt;
+  std::string data;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
   return data;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view data) {
-  namespace fs = std::filesystem;
-  fs::path target(path);
-  fs::path temp = target;
-  temp += ".tmp";
-  std::error_code ec;
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(data.data(), static_cast<std::streamsize>(data.size()));
-    f.flush();
-    if (!f) {
-      f.close();
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  const std::string temp = path + ".tmp";
+  std::FILE* f = vorne::text::OpenFile(temp, "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = std::fclose(f) == 0 && ok;
+  if (ok) ok = vorne::text::ReplaceFileWith(temp, path);
+  if (!ok) vorne::text::RemoveFile(temp);
+  return ok;
 }
 
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
-}
+bool FileExists(const std::string& path) { return vorne::text::FileExists(path); }
 
 }  // namespace vb

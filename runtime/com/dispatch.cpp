@@ -57,6 +57,14 @@ VARIANT DispCall::Coerced(VARIANT& v, VARTYPE vt, UINT index) {
 }
 
 long DispCall::Long(UINT i) { VARIANT v = Coerced(Arg(i), VT_I4, i); return V_I4(&v); }
+LONG_PTR DispCall::LongPtr(UINT i) {
+#ifdef _WIN64
+    VARIANT v = Coerced(Arg(i), VT_I8, i);
+    return static_cast<LONG_PTR>(V_I8(&v));
+#else
+    return Long(i);
+#endif
+}
 short DispCall::Short(UINT i) { VARIANT v = Coerced(Arg(i), VT_I2, i); return V_I2(&v); }
 float DispCall::Single(UINT i) { VARIANT v = Coerced(Arg(i), VT_R4, i); return V_R4(&v); }
 double DispCall::Double(UINT i) { VARIANT v = Coerced(Arg(i), VT_R8, i); return V_R8(&v); }
@@ -125,6 +133,13 @@ std::wstring DispCall::ValueString() {
 IUnknown* DispCall::ValueUnknown() { return ObjectOf(Value(), count_); }
 
 void DispCall::ReturnLong(long v) { if (result_) { VariantClear(result_); V_VT(result_) = VT_I4; V_I4(result_) = v; } }
+void DispCall::ReturnLongPtr(LONG_PTR v) {
+#ifdef _WIN64
+    if (result_) { VariantClear(result_); V_VT(result_) = VT_I8; V_I8(result_) = v; }
+#else
+    ReturnLong(v);
+#endif
+}
 void DispCall::ReturnShort(short v) { if (result_) { VariantClear(result_); V_VT(result_) = VT_I2; V_I2(result_) = v; } }
 void DispCall::ReturnSingle(float v) { if (result_) { VariantClear(result_); V_VT(result_) = VT_R4; V_R4(result_) = v; } }
 void DispCall::ReturnDouble(double v) { if (result_) { VariantClear(result_); V_VT(result_) = VT_R8; V_R8(result_) = v; } }

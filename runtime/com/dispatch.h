@@ -39,6 +39,8 @@ public:
     VARIANT& Arg(UINT i);
 
     long Long(UINT i);
+    // A pointer-sized integer: a Long in 32-bit builds, 64 bits wide in 64-bit ones.
+    LONG_PTR LongPtr(UINT i);
     short Short(UINT i);
     float Single(UINT i);
     double Double(UINT i);
@@ -62,6 +64,7 @@ public:
     IUnknown* ValueUnknown();
 
     void ReturnLong(long v);
+    void ReturnLongPtr(LONG_PTR v);
     void ReturnShort(short v);
     void ReturnSingle(float v);
     void ReturnDouble(double v);
@@ -163,4 +166,17 @@ HRESULT GetTypeInfoFor(REFIID iid, UINT index, ITypeInfo** info);
         size_t count = 0;                                                                       \
         const auto* members = Members(count);                                                   \
         return ::vorne::com::Invoke(*this, members, count, id, flags, p, r, e, a);              \
+    }
+
+// The two type-information methods of an IDispatch that has none (late
+// binding by dispatch id only).
+#define VORNE_DISPATCH_NO_TYPEINFO()                                                            \
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {                              \
+        if (!n) return E_POINTER;                                                               \
+        *n = 0;                                                                                 \
+        return S_OK;                                                                            \
+    }                                                                                           \
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ti) override {                \
+        if (ti) *ti = nullptr;                                                                  \
+        return DISP_E_BADINDEX;                                                                 \
     }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "runtime/text/ansi.h"
+
 namespace vorne::com {
 
 namespace {
@@ -71,10 +73,8 @@ VARIANT DispatchArg(IDispatch* d) {
 
 VARIANT TextArg(const std::string& ansi) {
     VARIANT r = Typed(VT_BSTR);
-    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    r.bstrVal = SysAllocStringLen(nullptr, static_cast<UINT>(n));
-    if (r.bstrVal && n > 0)
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), r.bstrVal, n);
+    const std::wstring wide = vorne::text::AnsiToWide(ansi);
+    r.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     return r;
 }
 

@@ -103,7 +103,8 @@ HRESULT UnregisterServer(const ClassRegistration* classes, size_t count) {
     }
     TLIBATTR lib = {};
     if (SUCCEEDED(LibAttributes(&lib))) {
-        HRESULT hr = UnRegisterTypeLib(lib.guid, lib.wMajorVerNum, lib.wMinorVerNum, lib.lcid, SYS_WIN32);
+        // The library's own kind (win32 or win64): the key it was registered under.
+        HRESULT hr = UnRegisterTypeLib(lib.guid, lib.wMajorVerNum, lib.wMinorVerNum, lib.lcid, lib.syskind);
         if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED && SUCCEEDED(result))
             result = hr;
     }

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/activex/picture.h"
+#include "runtime/basic/basic.h"
 #include "runtime/forms/app_text.h"
+#include "runtime/forms/commands.h"
 
 namespace vorne::forms {
 
@@ -125,7 +128,18 @@ Picture::~Picture() {
 }
 
 PictureRef Picture::FromFile(const std::string& path) {
-    auto bmp = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    // Any picture the platform's loader reads (BMP, JPEG, GIF), kept as a
+    // bitmap of our own: the loader's picture owns its handle.
+    const std::optional<std::string> bytes = vb::ReadWholeFile(path);
+    if (!bytes) return nullptr;
+    com::Ptr<IPicture> pic = activex::LoadPictureBytes(bytes->data(), bytes->size());
+    if (!pic) return nullptr;
+    short type = PICTYPE_UNINITIALIZED;
+    const OLE_HANDLE handle = activex::PictureHandle(pic.Get(), &type);
+    if (type != PICTYPE_BITMAP || !handle) return nullptr;
+    // Handles are 32-bit values, sign-extended on 64-bit Windows.
+    const auto source = reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(static_cast<LONG>(handle)));
+    auto bmp = static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bmp) return nullptr;
     return std::make_shared<Picture>(bmp);
 }
@@ -687,7 +701,17 @@ void Form::SetWindowState(int state) {
         wp.length = sizeof wp;
         GetWindowPlacement(hwnd_, &wp);
         wp.showCmd = state == vbMinimized ? SW_SHOWMINNOACTIVE : state == vbMaximized ? SW_SHOWMAXIMIZED : SW_HIDE;
-        if (state != vbNormal) SetWindowPlacement(hwnd_, &wp);
+        if (state != vbNormal) {
+            SetWindowPlacement(hwnd_, &wp);
+        } else if (IsIconic(hwnd_) || IsZoomed(hwnd_)) {
+            // Restored while hidden (from the tray): back to its normal place
+            // and size, and hidden again at once.
+            quiet_resize_ = true;
+            wp.showCmd = SW_SHOWNOACTIVATE;
+            SetWindowPlacement(hwnd_, &wp);
+            ShowWindow(hwnd_, SW_HIDE);
+            quiet_resize_ = false;
+        }
     }
 }
 
@@ -715,6 +739,18 @@ RECT OuterRect(HWND h, const RECT& design) {
 }  // namespace
 
 float Form::Left() const { return ScreenScale().ToTwipsX(OuterRect(hwnd_, design_).left); }
+
+namespace {
+RECT RestoreRect(HWND h, const RECT& design) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if (h && IsIconic(h) && GetWindowPlacement(h, &wp)) return wp.rcNormalPosition;
+    return OuterRect(h, design);
+}
+}  // namespace
+
+float Form::RestoreLeft() const { return ScreenScale().ToTwipsX(RestoreRect(hwnd_, design_).left); }
+float Form::RestoreTop() const { return ScreenScale().ToTwipsY(RestoreRect(hwnd_, design_).top); }
 float Form::Top() const { return ScreenScale().ToTwipsY(OuterRect(hwnd_, design_).top); }
 float Form::Width() const {
     RECT r = OuterRect(hwnd_, design_);
@@ -853,6 +889,11 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_QUERYENDSESSION:
         return 1;
+    case WM_ENDSESSION:
+        // The session ends: the form closes as at any other end, so what it
+        // saves when it unloads is saved before the process goes.
+        if (wp) Unload(vbAppWindows);
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
@@ -873,7 +914,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_SIZE:
-        Form_Resize();
+        if (!quiet_resize_) Form_Resize();
         return 0;
     case WM_TIMER:
         for (Timer* t : timers_) {
@@ -895,6 +936,15 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         if (msg == WM_SYSKEYUP && hwnd_) break;
         return 0;
     }
+    case WM_COMMAND:
+        // A child control's notification goes back to the control; a menu
+        // command to its menu item.
+        if (lp) {
+            SendMessageA(reinterpret_cast<HWND>(lp), kReflectedCommand, wp, lp);
+            return 0;
+        }
+        if (HIWORD(wp) == 0 && DispatchMenuCommand(LOWORD(wp))) return 0;
+        break;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lp) != h) {
             capture_ = nullptr;

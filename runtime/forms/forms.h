@@ -307,6 +307,10 @@ public:
     float Top() const;
     float Width() const;
     float Height() const;
+    // The place the window comes back to when restored: its place, or the
+    // one it had before it was minimised (never the minimised -32000).
+    float RestoreLeft() const;
+    float RestoreTop() const;
     void Move(float left, float top, float width, float height);
     void SetLeft(float v) { Move(v, Top(), Width(), Height()); }
     void SetTop(float v) { Move(Left(), v, Width(), Height()); }
@@ -376,6 +380,7 @@ private:
     PictureRef picture_;
     RECT design_{0, 0, 0, 0};  // pixels; kept while unloaded
     bool unloading_ = false;
+    bool quiet_resize_ = false;  // no Resize event while restored out of sight
     int modal_depth_ = 0;
     vorne::forms::ZOrder controls_;
     std::vector<Timer*> timers_;

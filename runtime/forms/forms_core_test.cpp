@@ -7,6 +7,8 @@
 #include "runtime/forms/control.h"
 #include "runtime/forms/control_array.h"
 #include "runtime/forms/dialogs.h"
+#include "runtime/forms/file_dialog.h"
+#include "runtime/forms/help.h"
 #include "runtime/forms/state_controls.h"
 
 namespace vorne::forms {
@@ -219,6 +221,37 @@ TEST(AppTextTest, CommandTailDropsTheProgramNameOnly) {
 TEST(AppTextTest, VersionText) {
     EXPECT_EQ(FormatVersionText(2, 0, 1), "2.0 (build 1)");
     EXPECT_EQ(FormatVersionText(10, 12, 65535), "10.12 (build 65535)");
+}
+
+TEST(HelpFileTest, ProgramFolderAndTheHelpFile) {
+    EXPECT_EQ(HelpFilePath("C:\\Program Files\\Vorne"), "C:\\Program Files\\Vorne\\Vornes.hlp");
+    EXPECT_EQ(HelpFilePath("D:\\"), "D:\\Vornes.hlp");  // a drive's root: no doubled backslash
+}
+
+TEST(CommonDialogTest, KeepsTheLastChoiceAndItsSettings) {
+    ScriptedFileDialogs files;
+    ScopedFileDialogs scope(files);
+    CommonDialog cd;
+    cd.Filter = "Picture Files|*.bmp;*.jpg;*.gif";
+    cd.FileName = "*.bmp;*.jpg;*.gif";
+    cd.Flags = cdlOFNOverwritePrompt;
+    files.Queue(std::string("C:\\a.bmp"));
+    files.Queue(std::nullopt);
+    files.Queue(std::string());  // an empty answer counts as cancelled
+    EXPECT_TRUE(cd.ShowOpen());
+    EXPECT_EQ(cd.FileName, "C:\\a.bmp");
+    EXPECT_FALSE(cd.ShowSave());
+    EXPECT_FALSE(cd.ShowOpen());
+    EXPECT_EQ(cd.FileName, "C:\\a.bmp");
+    ASSERT_EQ(files.Log().size(), 3u);
+    EXPECT_EQ(files.Log()[0].file_name, "*.bmp;*.jpg;*.gif");
+    EXPECT_FALSE(files.Log()[0].save);
+    EXPECT_EQ(files.Log()[1].file_name, "C:\\a.bmp");
+    EXPECT_TRUE(files.Log()[1].save);
+    EXPECT_EQ(files.Log()[1].filter, cd.Filter);
+    EXPECT_EQ(files.Log()[1].flags, cdlOFNOverwritePrompt);
+    // A box nobody answers is a fault of the test, not a wait for a user.
+    EXPECT_THROW(cd.ShowOpen(), UnexpectedDialog);
 }
 
 }  // namespace

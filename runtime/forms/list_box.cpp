@@ -118,6 +118,18 @@ LRESULT CALLBACK ListBox::Proc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWO
         if (self->OnDblClickItem) self->OnDblClickItem();
         return r;
     }
+    case WM_RBUTTONDOWN:
+        if (self->OnMouseDown) {
+            MouseEvent e;
+            e.button = vbRightButton;
+            if (w & MK_SHIFT) e.shift |= vbShiftMask;
+            if (w & MK_CONTROL) e.shift |= vbCtrlMask;
+            e.x = static_cast<float>(static_cast<short>(LOWORD(l))) * TwipsPerPixelX();
+            e.y = static_cast<float>(static_cast<short>(HIWORD(l))) * TwipsPerPixelY();
+            self->OnMouseDown(e);
+            return 0;
+        }
+        break;
     case WM_KEYDOWN:
         if (self->OnKeyDown) {
             int key = static_cast<int>(w), shift = 0;

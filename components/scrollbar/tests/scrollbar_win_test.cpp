@@ -7,8 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -128,7 +130,7 @@ protected:
         module_ = LoadLibraryW(L"Plovex1.ocx");
         ASSERT_NE(module_, nullptr);
         auto get = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
-            GetProcAddress(module_, "DllGetClassObject"));
+            reinterpret_cast<void*>(GetProcAddress(module_, "DllGetClassObject")));
         ASSERT_NE(get, nullptr);
         ASSERT_EQ(get(CLSID_ScrollBar, IID_IClassFactory, reinterpret_cast<void**>(&factory_)), S_OK);
         WNDCLASSW wc = {};
@@ -162,7 +164,11 @@ protected:
         RECT r = {x, y, x + w, y + h};
         HRESULT hr = ControlSite::Create(
             host_, CLSID_ScrollBar, factory_, r, o,
-            [this](ControlSite&, DISPID id, DISPPARAMS* p) { events_.push_back(Describe(id, p)); }, site_);
+            [this](ControlSite&, DISPID id, DISPPARAMS* p) {
+                events_.push_back(Describe(id, p));
+                if (on_event_) on_event_(id);
+            },
+            site_);
         EXPECT_EQ(hr, S_OK);
         return *site_.Get();
     }
@@ -209,6 +215,43 @@ protected:
     HWND host_ = nullptr;
     Ptr<ControlSite> site_;
     std::vector<std::string> events_;
+    std::function<void(DISPID)> on_event_;
+};
+
+// A sink of the control's events of our own, beside the site's: it logs the
+// events it gets and its own release by the control.
+class LoggingSink : public IDispatch {
+public:
+    explicit LoggingSink(std::vector<std::string>& log) : log_(log) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___ScrollBar)) {
+            *ppv = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        if (--refs_ == 1) log_.push_back("released");
+        return refs_;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        log_.push_back(std::to_string(id));
+        return S_OK;
+    }
+
+private:
+    std::vector<std::string>& log_;
+    ULONG refs_ = 1;
 };
 
 HMODULE ScrollBarWindow::module_ = nullptr;
@@ -314,8 +357,8 @@ TEST_F(ScrollBarWindow, DragWithCaptureAndReleaseOutside) {
     EXPECT_EQ(GetCapture(), nullptr);
     // From the press on: MouseDown (left, on the thumb), Scroll and MouseMove
     // while dragging, and the release, which reaches the thumb through the
-    // capture: Change, MouseUp from the control's corner with OnButton True,
-    // then Click.
+    // capture: Change, then MouseUp from the control's corner with OnButton
+    // True. Released far from the thumb, it is no Click.
     size_t down = 0;
     while (down < events_.size() && events_[down].rfind("8 1 ", 0) != 0) ++down;
     ASSERT_LT(down, events_.size());
@@ -324,8 +367,8 @@ TEST_F(ScrollBarWindow, DragWithCaptureAndReleaseOutside) {
     EXPECT_EQ(events_[down + 1], "2 1 0");  // Scroll
     EXPECT_EQ(events_[down + 2].rfind("9 1 ", 0), 0u) << events_[down + 2];
     const size_t n = events_.size();
-    EXPECT_EQ(events_[n - 3], "1");
-    const std::string up = events_[n - 2];
+    EXPECT_EQ(events_[n - 2], "1");
+    const std::string up = events_[n - 1];
     EXPECT_EQ(up.rfind("10 1 0 ", 0), 0u) << up;
     EXPECT_EQ(up.substr(up.size() - 3), " -1") << up;
     float x = 0, y = 0;
@@ -334,10 +377,96 @@ TEST_F(ScrollBarWindow, DragWithCaptureAndReleaseOutside) {
     const float twips_per_pixel = 1440.0f / GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     EXPECT_GT(x, site_->Width() * twips_per_pixel);  // released outside the control
-    EXPECT_EQ(events_[n - 1], "3");
+    EXPECT_THAT(events_, ::testing::Not(Contains("3")));
     // The value is taken again now that the drag is over.
     PutLong(Bar(), kValue, 30);
     EXPECT_EQ(GetLong(Bar(), kValue), 30);
+}
+
+// Click needs the press and the release over the same part.
+TEST_F(ScrollBarWindow, ClickNeedsThePressAndTheReleaseOverOnePart) {
+    Place(10, 20, 0, 0);
+    PutPicture(Bar(), kBarPicture, Picture(200, 20, RGB(0, 128, 0), RGB(0, 128, 0)).Get());
+    PutPicture(Bar(), kButtonPicture, Picture(40, 20, RGB(255, 0, 0), RGB(0, 0, 255)).Get());
+    HWND thumb = Part(1), track = Part(0);
+    struct Case {
+        HWND pressed;
+        POINT down, up;  // in the pressed part
+        bool click;
+    } cases[] = {
+        {thumb, {5, 5}, {6, 6}, true},
+        {track, {150, 10}, {160, 12}, true},
+        {thumb, {5, 5}, {150, 10}, false},   // let go over the track
+        {track, {150, 10}, {5, 5}, false},   // let go over the thumb, which lies on the track
+        {track, {150, 10}, {150, 60}, false},  // let go below the control
+    };
+    for (const Case& c : cases) {
+        PutLong(Bar(), kValue, 0);
+        events_.clear();
+        SendMessageW(c.pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.down.x, c.down.y));
+        SendMessageW(c.pressed, WM_LBUTTONUP, 0, MAKELPARAM(c.up.x, c.up.y));
+        EXPECT_EQ(std::count(events_.begin(), events_.end(), "3"), c.click ? 1 : 0)
+            << (c.pressed == thumb ? "thumb " : "track ") << c.up.x << "," << c.up.y;
+    }
+}
+
+// A track picture larger than the track it replaces is drawn whole, set at
+// run time and loaded from saved properties alike.
+TEST_F(ScrollBarWindow, LargeTrackPictureIsDrawnWhole) {
+    Place(10, 20, 0, 0);
+    ASSERT_EQ(PutPicture(Bar(), kBarPicture, Picture(600, 120, RGB(0, 128, 0), RGB(0, 0, 200)).Get()), S_OK);
+    ASSERT_EQ(site_->Width(), 600);
+    ASSERT_EQ(site_->Height(), 120);
+    auto expectWhole = [&] {
+        EXPECT_EQ(DrawnPixel(70, 115), RGB(0, 128, 0));  // right of the thumb
+        EXPECT_EQ(DrawnPixel(290, 100), RGB(0, 128, 0));
+        EXPECT_EQ(DrawnPixel(400, 5), RGB(0, 0, 200));
+        EXPECT_EQ(DrawnPixel(595, 115), RGB(0, 0, 200));
+    };
+    expectWhole();
+    if (const char* hold = std::getenv("VORNE_HOLD_MS")) Pump(std::atoi(hold));
+    Ptr<vorne::activex::MemoryPropertyBag> bag = vorne::activex::NewPropertyBag();
+    ASSERT_EQ(site_->SaveProperties(bag.Get()), S_OK);
+    site_->Destroy();
+    Place(10, 20, 0, 0, bag.Get());
+    ASSERT_EQ(site_->Width(), 600);
+    expectWhole();
+}
+
+// A host that unloads the control in its Change handler while Enabled =
+// False ends a drag: the control stays alive to the end of the release
+// path, so MouseUp still follows Change, and only then does it go.
+TEST_F(ScrollBarWindow, DisablingMidDragKeepsTheControlThroughTheReleasePath) {
+    Place(10, 20, 0, 0);
+    PutPicture(Bar(), kBarPicture, Picture(200, 20, RGB(0, 128, 0), RGB(0, 128, 0)).Get());
+    std::vector<std::string> log;
+    LoggingSink sink(log);
+    Ptr<IConnectionPointContainer> cpc =
+        Ptr<IUnknown>(site_->Object()).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_TRUE(cpc);
+    Ptr<IConnectionPoint> cp;
+    ASSERT_EQ(cpc->FindConnectionPoint(DIID___ScrollBar, cp.Out()), S_OK);
+    DWORD cookie = 0;
+    ASSERT_EQ(cp->Advise(&sink, &cookie), S_OK);
+    cp.Reset();
+    cpc.Reset();
+    SendMessageW(Part(1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    Ptr<IDispatch> extender(site_->Extender());
+    on_event_ = [this](DISPID id) {
+        if (id == 1) site_->Destroy();  // the host unloads the control
+    };
+    log.clear();
+    VARIANT off;
+    off.vt = VT_BOOL;
+    off.boolVal = VARIANT_FALSE;
+    Put(extender.Get(), kEnabled, off);
+    on_event_ = nullptr;
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0], "1");
+    EXPECT_EQ(log[1], "10");
+    extender.Reset();
+    site_.Reset();
+    EXPECT_THAT(log, Contains("released"));
 }
 
 TEST_F(ScrollBarWindow, LostCaptureEndsTheDrag) {
@@ -473,8 +602,8 @@ std::wstring RegValue(const std::wstring& key) {
 // Self-registration, and a container that is not ours: the ATL hosting
 // window creates the control by ProgID and drives Value through IDispatch.
 TEST_F(ScrollBarWindow, RegistersItselfAndRunsInTheAtlHostWindow) {
-    auto reg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module_, "DllRegisterServer"));
-    auto unreg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module_, "DllUnregisterServer"));
+    auto reg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(module_, "DllRegisterServer")));
+    auto unreg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(module_, "DllUnregisterServer")));
     ASSERT_EQ(reg(), S_OK);
     CLSID clsid = {};
     ASSERT_EQ(CLSIDFromProgID(L"Tolvaner.ScrollBar", &clsid), S_OK);
@@ -497,8 +626,8 @@ TEST_F(ScrollBarWindow, RegistersItselfAndRunsInTheAtlHostWindow) {
 
     HMODULE atl = LoadLibraryW(L"atl.dll");
     ASSERT_NE(atl, nullptr);
-    auto init = reinterpret_cast<BOOL(WINAPI*)()>(GetProcAddress(atl, "AtlAxWinInit"));
-    auto get_control = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(GetProcAddress(atl, "AtlAxGetControl"));
+    auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+    auto get_control = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
     ASSERT_TRUE(init && get_control);
     ASSERT_TRUE(init());
     HWND ax = CreateWindowExW(0, L"AtlAxWin", L"Tolvaner.ScrollBar", WS_CHILD | WS_VISIBLE, 10, 10, 300, 30, host_,
@@ -531,6 +660,8 @@ TEST_F(ScrollBarWindow, RegistersItselfAndRunsInTheAtlHostWindow) {
 
     ASSERT_EQ(unreg(), S_OK);
     EXPECT_NE(CLSIDFromProgID(L"Tolvaner.ScrollBar", &clsid), S_OK);
+    Ptr<ITypeLib> gone;
+    EXPECT_NE(LoadRegTypeLib(LIBID_Tolvaner, 5, 0, 1033, gone.Out()), S_OK) << "the type library goes as well";
     ASSERT_EQ(reg(), S_OK);  // left registered for the hosts
 }
 

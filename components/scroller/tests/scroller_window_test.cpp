@@ -430,6 +430,58 @@ TEST_F(ScrollerWindowTest, RefusedValueInBagDoesNotAbortLoad) {
     EXPECT_GT(other.Ink().right, 0);
 }
 
+// A picture that answers as one only the first time it is asked: the mouse
+// icon read from the bag then fails inside the control's own load.
+class FickleIcon : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        *ppv = nullptr;
+        if (IsEqualIID(riid, IID_IPictureDisp) && asked_++ > 0) return E_NOINTERFACE;
+        if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) && !IsEqualIID(riid, IID_IPictureDisp))
+            return E_NOINTERFACE;
+        *ppv = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs_; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+
+private:
+    int asked_ = 0;
+    ULONG refs_ = 1;
+};
+
+// A failure inside the control's load is returned to the container as an
+// error; nothing is thrown across the interface.
+TEST_F(ScrollerWindowTest, FailureInsideLoadIsReturnedNotThrown) {
+    FickleIcon icon;
+    com::Ptr<activex::MemoryPropertyBag> bag = activex::NewPropertyBag();
+    VARIANT v;
+    V_VT(&v) = VT_UNKNOWN;
+    V_UNKNOWN(&v) = &icon;
+    bag->Write(L"MouseIcon", &v);
+    com::Ptr<_Scroller> copy;
+    ASSERT_HRESULT_SUCCEEDED(
+        host.Factory()->CreateInstance(nullptr, IID__Scroller, reinterpret_cast<void**>(copy.Out())));
+    com::Ptr<IPersistPropertyBag> load = copy.As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    ASSERT_TRUE(load);
+    const HRESULT hr = load->Load(bag.Get(), nullptr);
+    EXPECT_TRUE(FAILED(hr));
+    EXPECT_EQ(HRESULT_FACILITY(hr), FACILITY_CONTROL) << std::hex << hr;
+    // The control still answers.
+    LONG speed = 0;
+    EXPECT_HRESULT_SUCCEEDED(copy->get_ScrollSpeed(&speed));
+}
+
 // --- late binding --------------------------------------------------------------------------
 
 struct PutCase {

@@ -163,7 +163,8 @@ TEST_F(Subclass, MessagesNobodyAttachedPassStraightThrough) {
 
 TEST_F(Subclass, CurrentMessageAndCallOldWindowProcInsideTheHandler) {
     Client a("A", &log, emrConsume, 10);
-    LONG seenMsg = 0, oldResult = 0;
+    LONG seenMsg = 0;
+    LONG_PTR oldResult = 0;
     a.onMessage = [&] {
         lib->get_CurrentMessage(&seenMsg);
         lib->CallOldWindowProc(0, kMsg, 0, 0, &oldResult);  // hwnd is not what decides
@@ -173,6 +174,26 @@ TEST_F(Subclass, CurrentMessageAndCallOldWindowProcInsideTheHandler) {
     EXPECT_EQ(seenMsg, static_cast<LONG>(kMsg));
     EXPECT_EQ(oldResult, kPrevResult);
     Detach(a);
+}
+
+// Outside a dispatch there is no previous procedure to call: the window
+// last dispatched may be gone by now.
+TEST_F(Subclass, CallOldWindowProcOutsideADispatchReturnsZero) {
+    Client a("A", &log, emrConsume, 10);
+    ASSERT_HRESULT_SUCCEEDED(Attach(a));
+    Send();
+    log.clear();
+    LONG_PTR result = -1;
+    ASSERT_HRESULT_SUCCEEDED(lib->CallOldWindowProc(0, kMsg, 0, 0, &result));
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(log.empty()) << "no procedure was called";
+    Detach(a);
+    DestroyWindow(hwnd);
+    hwnd = nullptr;
+    result = -1;
+    ASSERT_HRESULT_SUCCEEDED(lib->CallOldWindowProc(0, kMsg, 0, 0, &result));
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(Subclass, AttachingTwiceFailsAndChangesNothing) {
@@ -351,7 +372,7 @@ TEST_F(Subclass, LastDetachUnderAnotherSubclasserStaysAPassThrough) {
 
 TEST_F(Subclass, ModuleStaysLoadedWhileAWindowIsSubclassed) {
     auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(
-        GetProcAddress(GetModuleHandleA("Vornesub.dll"), "DllCanUnloadNow"));
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("Vornesub.dll"), "DllCanUnloadNow")));
     ASSERT_TRUE(canUnload);
     Client a("A", &log, emrConsume, 10);
     ASSERT_HRESULT_SUCCEEDED(Attach(a));
@@ -370,7 +391,8 @@ TEST_F(Subclass, ThreadStateStartsEmptyOnEveryThread) {
     Client a("A", &log, emrConsume, 10);
     ASSERT_HRESULT_SUCCEEDED(Attach(a));
     Send();  // this thread has now dispatched a message
-    LONG msg = -1, result = -1;
+    LONG msg = -1;
+    LONG_PTR result = -1;
     std::thread([&] {
         CoInitialize(nullptr);
         _GSubclass* other = nullptr;

@@ -44,7 +44,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_MsgResponse(EMsgResponse r) override { response_ = r; return S_OK; }
-    HRESULT STDMETHODCALLTYPE WindowProc(LONG hwnd, LONG msg, LONG wp, LONG lp, LONG* result) override {
+    HRESULT STDMETHODCALLTYPE WindowProc(LONG hwnd, LONG msg, LONG_PTR wp, LONG_PTR lp, LONG_PTR* result) override {
         if (log_) log_->push_back(name_);
         lastMsg = msg;
         if (onMessage) onMessage();

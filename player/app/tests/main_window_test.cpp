@@ -7,10 +7,12 @@
 
 #include <cstdio>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
+#include "player/app/subclass_client.h"
 #include "player/skin_art/canvas.h"
 #include "runtime/com/late_bound.h"
 
@@ -263,6 +265,60 @@ TEST_F(MainWindowFace, SkinFileWithEveryKindOfElement) {
     EXPECT_FALSE(w_.txtCaption.Visible());
 }
 
+// The ANSI code page's own letters in a folder name: é under 1252, kanji
+// under 932.
+std::string AnsiFolderName() {
+    const wchar_t* names[] = {L"Vorn\u00e9 Caf\u00e9\u2019s", L"\u65e5\u672c\u306e"};
+    for (const wchar_t* w : names) {
+        BOOL lossy = FALSE;
+        char a[64] = {};
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w, -1, a, sizeof a, nullptr, &lossy);
+        if (!lossy) return a;
+    }
+    return "plain";
+}
+
+std::string ThisFolder() {
+    char buf[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, buf, MAX_PATH);
+    std::string p(buf, n);
+    return p.substr(0, p.find_last_of('\\') + 1);
+}
+
+TEST_F(MainWindowFace, JpegBackgroundGifButtonsInAFolderNamedBeyondAscii) {
+    const std::string dir = dir_ + AnsiFolderName() + "\\";
+    ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
+    const std::string pics = ThisFolder() + "face_pictures\\";
+    ASSERT_TRUE(CopyFileA((pics + "face.jpg").c_str(), (dir + "face.jpg").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((pics + "play.gif").c_str(), (dir + "play.gif").c_str(), FALSE));
+    WriteFile(dir + "jpeg.vsk",
+              "[Vorne Skin]\r\nInfo0=\r\nInfo1=\r\nInfo2=\r\nInfo3=\r\n[Interface]\r\n"
+              "BackImage=face.jpg\r\nBackTransColour=-1\r\nBackTransTolerance=0\r\n"
+              "Object=Image\r\nName=play\r\nAction=Play Button\r\nImg1=play.gif\r\nImg2=\r\nTxt=\r\n"
+              "[Extra Object Info]\r\nLeft=20\r\nTop=30\r\n[End of Object]\r\n");
+    ASSERT_TRUE(w_.OpenSkin(dir + "jpeg.vsk"));
+    EXPECT_EQ(w_.ScaleWidth(), 200);
+    EXPECT_EQ(w_.ScaleHeight(), 100);
+    ASSERT_EQ(w_.imgPICS4img.UBound(), 1);
+    EXPECT_EQ(w_.Tables.imgPICS4imgInfo[1].Picture->Width(), 148);
+    EXPECT_EQ(w_.imgPICS4img[1].Width(), 37);
+    EXPECT_EQ(w_.imgPICS4img[1].Height(), 25);
+    // The first cell of the GIF strip, and the JPEG's colour within its loss.
+    const COLORREF cell = PixelOf(w_.imgPICS4img[1].GetPicture(), 5, 5);
+    EXPECT_EQ(cell, RGB(0x28, 0x28, 0x28));
+    const COLORREF back = PixelOf(w_.GetPicture(), 100, 50);
+    EXPECT_NEAR(GetRValue(back), 0x1e, 6);
+    EXPECT_NEAR(GetBValue(back), 0x5a, 6);
+
+    // A background that does not load leaves the window at its size.
+    WriteFile(dir + "missing.vsk",
+              "[Vorne Skin]\r\nInfo0=\r\nInfo1=\r\nInfo2=\r\nInfo3=\r\n[Interface]\r\n"
+              "BackImage=gone.jpg\r\nBackTransColour=-1\r\nBackTransTolerance=0\r\n");
+    ASSERT_TRUE(w_.OpenSkin(dir + "missing.vsk"));
+    EXPECT_GT(w_.ScaleWidth(), 0);
+    EXPECT_GT(w_.ScaleHeight(), 0);
+}
+
 TEST_F(MainWindowFace, OneArrayBindsAtMost99ElementsAndReadingGoesOn) {
     WriteBmp(dir_ + "dot.bmp", Strip(8, 8, 1));
     std::string skin = "[Vorne Skin]\r\n";
@@ -294,6 +350,8 @@ TEST_F(MainWindowFace, InvalidSkinLeavesTheFaceAndSaysSo) {
         {"blank.vsk", "[Vorne Skin] \r\nObject=Image\r\n"},
         {"lf.vsk", "[Vorne Skin]\nObject=Image\n"},
         {"empty.vsk", ""},
+        // A valid start, but far too large to be a skin: refused unread.
+        {"huge.vsk", "[Vorne Skin]\r\n" + std::string(5u << 20, '!')},
     };
     for (const Case& c : cases) {
         WriteFile(dir_ + c.name, c.text);
@@ -302,12 +360,12 @@ TEST_F(MainWindowFace, InvalidSkinLeavesTheFaceAndSaysSo) {
         EXPECT_EQ(w_.ElementCount(), before) << c.name;
         EXPECT_EQ(w_.GetPicture(), back) << c.name;
     }
-    ASSERT_EQ(script_.Log().size(), 3u);
+    ASSERT_EQ(script_.Log().size(), 4u);
     EXPECT_EQ(script_.Log()[0].prompt, "Invalid Skin File");
     // A missing file and an empty path say nothing and change nothing.
     EXPECT_FALSE(w_.OpenSkin(dir_ + "none.vsk"));
     EXPECT_FALSE(w_.OpenSkin(""));
-    EXPECT_EQ(script_.Log().size(), 3u);
+    EXPECT_EQ(script_.Log().size(), 4u);
     EXPECT_EQ(w_.ElementCount(), before);
 }
 
@@ -331,16 +389,40 @@ TEST_F(MainWindowFace, TruncatedRecordKeepsItsElementAndTellsOnce) {
 TEST_F(MainWindowFace, ElementsRemovedInTheirOwnEventLiveUntilItReturns) {
     w_.MapDefaults();
     forms::Image* button = &w_.imgPICS4img[2];
-    bool stillWhole = false;
+    // A hosted component too: the song scroller, and its window.
+    ASSERT_GE(w_.SLabels->UBound(), 1);
+    activex::ControlSite* scroller = (*w_.SLabels)[1];
+    HWND scrollerWindow = nullptr;
+    {
+        com::Ptr<IOleWindow> ow;
+        ASSERT_TRUE(SUCCEEDED(scroller->Control()->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(ow.Out()))));
+        ow->GetWindow(&scrollerWindow);
+    }
+    ASSERT_TRUE(IsWindow(scrollerWindow));
+    bool stillWhole = false, scrollerOpen = false;
     w_.RunElementEvent([&] {
         w_.MapDefaults();  // the "Default Skin" command from a button's own handler
-        // The old element is out of the array and hidden, but still whole.
+        // The old elements are out of their arrays and hidden, but still whole.
         stillWhole = !button->Visible() && button->Index() == 2;
+        scrollerOpen = IsWindow(scrollerWindow) && !IsWindowVisible(scrollerWindow) && (*w_.SLabels)[1] != scroller;
         w_.RunElementEvent([&] { w_.CleanAll(); });
     });
     EXPECT_TRUE(stillWhole);
+    EXPECT_TRUE(scrollerOpen);
+    EXPECT_FALSE(IsWindow(scrollerWindow)) << "closed once the event returned";
     EXPECT_EQ(w_.imgPICS4img.UBound(), 0);
     EXPECT_EQ(w_.ElementCount(), 0);
+}
+
+// A handler that throws never unwinds into the subclassing library.
+TEST(SubclassClientGuard, ThrowingHandlerAnswersZero) {
+    SubclassClient* client = SubclassClient::Create([](HWND, UINT, WPARAM, LPARAM) -> LONG {
+        throw std::runtime_error("hand-over failed");
+    });
+    LONG_PTR result = 7;
+    EXPECT_EQ(client->WindowProc(0, WM_COPYDATA, 0, 0, &result), S_OK);
+    EXPECT_EQ(result, 0);
+    client->Release();
 }
 
 }  // namespace

@@ -68,5 +68,21 @@ TEST(PlaylistWindow, DocksAtTheMainWindowsLeftEdge) {
     AppClosing = false;
 }
 
+TEST(PlaylistWindow, LayoutFollowsTheOuterSize) {
+    const float px = forms::TwipsPerPixelX(), py = forms::TwipsPerPixelY();
+    BareList list;
+    list.Move(0, 0, 400 * px, 500 * py);
+    list.Show();
+    // Twips of the outer window: List1 width = width - List1 top - 240,
+    // height = height - 480 - top - the buttons' 255; lblTotTime at height - 670.
+    const float top = static_cast<float>(list.List1.Top()) * py;
+    EXPECT_NEAR(list.List1.Width(), (400 * px - top - 240) / px, 1);
+    EXPECT_NEAR(list.List1.Height(), (500 * py - 480 - top - 255) / py, 1);
+    EXPECT_NEAR(list.lblTotTime.Top(), (500 * py - 670) / py, 1);
+    AppClosing = true;
+    list.Unload();
+    AppClosing = false;
+}
+
 }  // namespace
 }  // namespace vorne::player

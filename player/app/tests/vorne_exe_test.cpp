@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -75,10 +77,11 @@ bool IsPlayList(HWND h) {
 // trace belong to this test alone.
 class PlayerFolder {
 public:
-    PlayerFolder() {
+    // name: ANSI text added to the folder's name.
+    explicit PlayerFolder(const std::string& name = "") {
         char base[MAX_PATH];
         GetTempPathA(MAX_PATH, base);
-        dir_ = std::string(base) + "vorne_exe_" + std::to_string(GetCurrentProcessId()) + "_" +
+        dir_ = std::string(base) + "vorne_exe_" + name + std::to_string(GetCurrentProcessId()) + "_" +
                std::to_string(GetTickCount()) + "\\";
         CreateDirectoryA(dir_.c_str(), nullptr);
         for (const char* f : {"Vorne.exe", "Plovex1.ocx", "Dunmere.ocx", "Vornesub.dll", "Vornes.mp3"})
@@ -196,7 +199,8 @@ TEST_F(VorneExe, SecondStartHandsOverItsCommandLine) {
           "parse LoadPlayList " + folder_.Dir() + "list.m3u"}},
         {"media file, minimised", song, SW_MINIMIZE, {"handover parse 17", "parse AddFile " + song}},
         {"nothing, visible", "", SW_SHOW, {}},
-        // Minimising hides the window in the tray, so an empty start hands over.
+        // With the tray icon a minimised window is hidden in the tray: an
+        // empty start hands over, and the window comes back.
         {"nothing, minimised", "", SW_MINIMIZE, {"handover parse 1", "parse ActivateOnly"}},
         {"nothing, hidden", "", SW_HIDE, {"handover parse 1", "parse ActivateOnly"}},
     };
@@ -319,6 +323,190 @@ TEST_F(VorneExeFresh, AllowedMultipleInstancesRunSideBySide) {
     EXPECT_TRUE(Contains(folder_.Trace("second.txt"), "instance runs beside the first"));
     Close(second);
     Close(first);
+}
+
+TEST_F(VorneExeFresh, SessionEndSavesWhatAnExitSaves) {
+    PROCESS_INFORMATION pi = folder_.Start("C:\\music\\kept.mp3", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    HWND main = WindowOf(pi.dwProcessId, IsMainWindow);
+    ASSERT_TRUE(main);
+    DeleteFileA((folder_.Dir() + "Vorne.ini").c_str());
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer));
+    EXPECT_EQ(answer, TRUE);
+    SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+    // The session may end the process now: everything is on disk already.
+    EXPECT_NE(GetFileAttributesA((folder_.Dir() + "Vorne.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(ReadGen().find("C:\\music\\kept.mp3"), std::string::npos);
+    Close(pi);
+}
+
+// Wine's tray holds the player's icon, so minimising hides the window in the
+// tray (without the icon it stays on the taskbar: MainWindowCommands).
+TEST_F(VorneExeFresh, MinimisedHidesInTheTrayAndItsPlaceIsKept) {
+    PROCESS_INFORMATION pi = folder_.Start("", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    HWND main = WindowOf(pi.dwProcessId, IsMainWindow);
+    ASSERT_TRUE(main);
+    RECT before;
+    GetWindowRect(main, &before);
+    SendMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    for (int i = 0; i < 40 && !IsIconic(main); ++i) Sleep(50);
+    EXPECT_TRUE(IsIconic(main));
+    for (int i = 0; i < 40 && IsWindowVisible(main); ++i) Sleep(50);
+    EXPECT_FALSE(IsWindowVisible(main)) << "the tray icon brings it back";
+    Close(pi);
+    // Lines 13 and 14 of the options: the main window's place, in twips.
+    std::vector<std::string> ini = ReadLines(folder_.Dir() + "Vorne.ini");
+    ASSERT_GE(ini.size(), 14u);
+    const double left = std::atof(ini[12].c_str()), top = std::atof(ini[13].c_str());
+    EXPECT_GT(left, -1000) << ini[12];
+    EXPECT_GT(top, -1000) << ini[13];
+    EXPECT_NEAR(left / 15, before.left, 2);
+}
+
+// Names beyond ASCII. Narrow text is the ANSI code page's: ’ and é under
+// 1252, kanji under 932 (a ja_JP run). A name without an ANSI form can only
+// come from a UTF-8 list, and is then kept by its short name.
+std::string Ansi(const std::wstring& w) {
+    std::string a(static_cast<size_t>(w.size() * 2 + 1), '\0');
+    const int n = WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), &a[0],
+                                      static_cast<int>(a.size()), nullptr, nullptr);
+    a.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return a;
+}
+
+bool HasAnsiForm(const std::wstring& w) {
+    BOOL lossy = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr,
+                        &lossy);
+    return !lossy;
+}
+
+std::wstring Wide(const std::string& a) {
+    std::wstring w(a.size(), L'\0');
+    const int n = MultiByteToWideChar(CP_ACP, 0, a.data(), static_cast<int>(a.size()), &w[0], static_cast<int>(w.size()));
+    w.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return w;
+}
+
+std::string Utf8(const std::wstring& w) {
+    std::string u(w.size() * 4 + 1, '\0');
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), &u[0], static_cast<int>(u.size()),
+                                      nullptr, nullptr);
+    u.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return u;
+}
+
+const std::wstring kSongNames[] = {L"Don\u2019t Stop.mp3", L"Caf\u00e9.mp3", L"\u65e5\u672c\u306e\u6b4c.mp3"};
+
+// The folder's own name: é where the code page has it, else kanji.
+std::string FolderName() {
+    const std::wstring accented = L"Vorn\u00e9 ";
+    return HasAnsiForm(accented) ? Ansi(accented) : Ansi(L"\u65e5\u672c ");
+}
+
+class VorneExeNames : public VorneExeFresh {
+protected:
+    VorneExeNames() : named_(FolderName()) {}
+    void SetUp() override {
+        for (const std::wstring& name : kSongNames) {
+            const std::wstring song = Wide(named_.Dir()) + name;
+            ASSERT_TRUE(CopyFileW(Wide(named_.Dir() + "Vornes.mp3").c_str(), song.c_str(), FALSE));
+        }
+    }
+    // Runs the player once with tail and returns the (title, path) pairs of
+    // the list it saved at exit.
+    std::vector<std::pair<std::string, std::string>> RunOnce(const std::string& tail) {
+        PROCESS_INFORMATION pi = named_.Start(tail, "trace.txt");
+        EXPECT_TRUE(named_.WaitFor("trace.txt", "shown")) << tail;
+        Close(pi);
+        std::vector<std::string> lines = ReadLines(named_.Dir() + "Vorne.gen");
+        std::vector<std::pair<std::string, std::string>> entries;
+        for (size_t i = 1; i + 1 < lines.size(); i += 2) entries.emplace_back(lines[i], lines[i + 1]);
+        return entries;
+    }
+    void WriteList(const std::string& name, const std::string& bytes) {
+        std::ofstream f(named_.Dir() + name, std::ios::binary);
+        f << bytes;
+    }
+    static bool IsFile(const std::string& ansiPath) {
+        const DWORD a = GetFileAttributesA(ansiPath.c_str());
+        return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    PlayerFolder named_;
+};
+
+TEST_F(VorneExeNames, SongsNamedBeyondAsciiReachTheListAndAreFoundAfterARestart) {
+    ASSERT_TRUE(IsFile(named_.Dir() + "Vorne.exe")) << "a folder named in ANSI text holds the player";
+    // From the command line, one song a start: the list at exit holds it,
+    // its tag was read for the title, and the options were kept beside it.
+    for (const std::wstring& name : kSongNames) {
+        if (!HasAnsiForm(name)) continue;
+        const std::string path = named_.Dir() + Ansi(name);
+        auto entries = RunOnce("\"" + path + "\"");
+        ASSERT_EQ(entries.size(), 1u) << path;
+        EXPECT_EQ(entries[0].second, path);
+        EXPECT_NE(entries[0].first.find("Vorne - Vornes"), std::string::npos) << entries[0].first;
+        EXPECT_TRUE(IsFile(named_.Dir() + "Vorne.ini"));
+    }
+
+    // From a UTF-8 list with a byte-order mark: every song, each saved by a
+    // name that opens it, its ANSI name where it has one.
+    std::string m3u = "\xEF\xBB\xBF#EXTM3U\r\n";
+    for (const std::wstring& name : kSongNames) m3u += Utf8(Wide(named_.Dir()) + name) + "\r\n";
+    WriteList("utf8.m3u", m3u);
+    auto fromM3u = RunOnce("\"" + named_.Dir() + "utf8.m3u\"");
+    ASSERT_EQ(fromM3u.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(IsFile(fromM3u[i].second)) << fromM3u[i].second;
+        if (HasAnsiForm(kSongNames[i])) {
+            EXPECT_EQ(fromM3u[i].second, named_.Dir() + Ansi(kSongNames[i]));
+        }
+    }
+
+    // From an ANSI PLS, relative to the list.
+    std::string pls = "[playlist]\r\n";
+    int n = 0;
+    for (const std::wstring& name : kSongNames)
+        if (HasAnsiForm(name)) pls += "File" + std::to_string(++n) + "=" + Ansi(name) + "\r\n";
+    WriteList("ansi.pls", pls);
+    auto fromPls = RunOnce("\"" + named_.Dir() + "ansi.pls\"");
+    ASSERT_EQ(fromPls.size(), static_cast<size_t>(n));
+    for (const auto& e : fromPls) EXPECT_TRUE(IsFile(e.second)) << e.second;
+
+    // A start without a file restores the saved list as it was.
+    auto again = RunOnce("");
+    EXPECT_EQ(again, fromPls);
+}
+
+// Playback through the real control: a list of two one-second songs plays
+// from the start, advances at the end of the first, ends after the second,
+// and the usage statistics grow by what was played.
+TEST_F(VorneExeFresh, AListOfTwoSongsPlaysThroughAndIsCounted) {
+    for (const char* f : {"tone440.mp3", "tone660.mp3"})
+        ASSERT_TRUE(CopyFileA((ThisFolder() + f).c_str(), (folder_.Dir() + f).c_str(), FALSE)) << f;
+    {
+        std::ofstream m3u(folder_.Dir() + "two.m3u", std::ios::binary);
+        m3u << "tone440.mp3\r\ntone660.mp3\r\n";  // relative to the list
+    }
+    const DWORD start = GetTickCount();
+    PROCESS_INFORMATION pi = folder_.Start("\"" + folder_.Dir() + "two.m3u\"", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "playback stopped", 20000)) << "the list did not play to its end";
+    const DWORD took = GetTickCount() - start;
+    auto trace = folder_.Trace("first.txt");
+    const auto streams = std::count_if(trace.begin(), trace.end(),
+                                       [](const std::string& l) { return l.rfind("new stream", 0) == 0; });
+    EXPECT_EQ(streams, 2) << "both songs opened";
+    EXPECT_GE(took, 1800u) << "two seconds of songs";
+    Close(pi);
+    std::vector<std::string> ini = ReadLines(folder_.Dir() + "Vorne.ini");
+    ASSERT_GE(ini.size(), 31u);
+    EXPECT_EQ(ini[30], "2") << "TotalSongsPlayed";
+    const int played = std::atoi(ini[29].c_str());
+    EXPECT_GE(played, 1) << "TotalPlayTime";
+    EXPECT_LE(played, 4) << "TotalPlayTime";
 }
 
 }  // namespace

@@ -119,6 +119,9 @@ TEST(Associate, FailuresAreReturned) {
     RegisterPls(reg);
     reg.FailWith(kRegAccessDenied);
     EXPECT_EQ(UnassociateFileType(reg, ".pls", "Vorne.PlayList", true), kRegAccessDenied);
+    // An extension whose binding cannot be read is not "nothing to remove".
+    EXPECT_EQ(UnassociateFileType(reg, ".pls", "Vorne.PlayList"), kRegAccessDenied);
     reg.FailWith(kRegOk);
+    EXPECT_TRUE(reg.KeyExists("Vorne.PlayList\\DefaultIcon")) << "nothing is removed when the binding is unread";
     EXPECT_EQ(QueryFileType(reg, ".pls", ftqProgId), "Vorne.PlayList");
 }

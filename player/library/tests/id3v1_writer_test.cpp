@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -11,6 +14,10 @@
 #include "player/core/song_info.h"
 #include "player/library/file_ops.h"
 #include "test_util.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 using namespace vorne::library;
 using namespace vorne::library::test_util;
@@ -26,8 +33,7 @@ std::string Block(const TagBlock& b) { return std::string(b.begin(), b.end()); }
 
 // A double-byte code page that works on bytes (Shift-JIS lead bytes).
 CodePage ShiftJisBytes() {
-    return CodePage{[](std::string_view t) { return std::string(t); },
-                    [](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }};
+    return CodePage{[](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }};
 }
 
 
@@ -202,7 +208,34 @@ TEST(Id3v1File, ShortMissingAndEmptyFiles) {
     EXPECT_EQ(TagResultMessage(TagResult::kTooShort, "x.mp3"), "x.mp3 contains no data or too little.");
     EXPECT_EQ(TagResultMessage(TagResult::kNoTag, "x"), "No ID Tag Found!");
     EXPECT_EQ(TagResultMessage(TagResult::kInUseOrReadOnly, "x"), "File in Use or Read-only.  Cannot Write");
+    // Any other failure: the error's number followed directly by its description.
+    EXPECT_EQ(TagResultMessage(TagResult::kIoError, "x", ENOSPC), std::to_string(ENOSPC) + std::strerror(ENOSPC));
 }
+
+#ifndef _WIN32
+// An append that stops part-way (the file may grow by 50 bytes only) is
+// reported with its error, and the file is cut back to its old length.
+TEST(Id3v1File, FailedAppendLeavesTheFileAsItWas) {
+    const std::string path = "tag_append_fails.mp3";
+    const std::string audio = Audio(4000);
+    WriteRaw(path, audio);
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = audio.size() + 50;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    int error = 0;
+    const TagResult r = SaveTag(path, Sample(), BytesCodePage(), &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(r, TagResult::kIoError);
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(TagResultMessage(r, path, error), std::to_string(EFBIG) + std::strerror(EFBIG));
+    EXPECT_EQ(ReadRaw(path), audio);
+    std::remove(path.c_str());
+}
+#endif
 
 #ifndef _WIN32
 namespace {

@@ -4,66 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "player/library/associate.h"
 #include "player/library/file_ops.h"
 #include "player/library/id3v1_codepage_win.h"
+#include "player/library/playlist_formats.h"
 #include "player/library/registry_win.h"
+#include "player/core/song_info.h"
+#include "runtime/testing/reg_tool.h"
+#include "runtime/text/ansi.h"
 
 using namespace vorne::library;
 
 namespace {
 
-// Runs a command line and returns what it printed.
-std::string Capture(std::string cmd, DWORD* exitCode = nullptr) {
-    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
-    HANDLE rd = nullptr, wr = nullptr;
-    if (!CreatePipe(&rd, &wr, &sa, 0)) return "<pipe failed>";
-    SetHandleInformation(rd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = wr;
-    si.hStdError = wr;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi)) {
-        CloseHandle(rd);
-        CloseHandle(wr);
-        return "<CreateProcess failed>";
-    }
-    CloseHandle(wr);
-    std::string out;
-    char buf[512];
-    DWORD n = 0;
-    while (ReadFile(rd, buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
-    WaitForSingleObject(pi.hProcess, 30000);
-    if (exitCode) GetExitCodeProcess(pi.hProcess, exitCode);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    CloseHandle(rd);
-    return out;
-}
-
-// The default value of HKCR\key as "reg query" prints it, or "<missing>".
-std::string RegDefault(const std::string& key) {
-    DWORD code = 1;
-    std::string out = Capture("reg.exe query \"HKEY_CLASSES_ROOT\\" + key + "\" /ve", &code);
-    if (code != 0) return "<missing>";
-    size_t at = out.find("REG_SZ");
-    if (at == std::string::npos) return "<no value>";
-    at += 6;
-    while (at < out.size() && (out[at] == ' ' || out[at] == '\t')) ++at;
-    size_t end = out.find_first_of("\r\n", at);
-    return out.substr(at, end - at);
-}
-
-bool RegKeyExists(const std::string& key) {
-    DWORD code = 1;
-    Capture("reg.exe query \"HKEY_CLASSES_ROOT\\" + key + "\"", &code);
-    return code == 0;
-}
+using vorne::test_support::Capture;
+using vorne::test_support::RegDefault;
+using vorne::test_support::RegKeyExists;
 
 // Writes HKCR\key (and its default value when given) with "reg add", as
 // another program's installer would.
@@ -151,15 +110,15 @@ TEST_F(Associations, AnotherProgramsBindingSurvives) {
 }
 
 TEST(AnsiTagBlock, StaysOneHundredTwentyEightBytes) {
-    // Under a Japanese locale the ANSI code page is 932; elsewhere the text
-    // still encodes to some bytes and the block keeps its size.
+    // The fields are ANSI text. Under a Japanese locale the ANSI code page is
+    // 932; elsewhere the kana have no ANSI form and the block still keeps its
+    // size.
     const CodePage cp = AnsiCodePage();
     TagFields f;
-    f.title = "\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86\xe3\x81\x88\xe3\x81\x8a";  // 5 kana
-    std::string fifteen;
-    for (int i = 0; i < 15; ++i) fifteen += "\xe6\x97\xa5";  // 15 kanji
-    f.artist = "A" + fifteen;
-    f.album = fifteen + fifteen;
+    f.title = vorne::text::WideToAnsi(L"\u3042\u3044\u3046\u3048\u304a");  // 5 kana
+    std::wstring fifteen(15, L'\u65e5');                                    // 15 kanji
+    f.artist = vorne::text::WideToAnsi(L"A" + fifteen);
+    f.album = vorne::text::WideToAnsi(fifteen + fifteen);
     f.year = "2001";
     f.comment = "x";
     f.genre = "Blues";
@@ -193,6 +152,118 @@ TEST(AnsiTagBlock, StaysOneHundredTwentyEightBytes) {
         ASSERT_EQ(ReadWholeFile(path, data), ReadStatus::kOk);
         EXPECT_EQ(data, audio);
         DeleteFileA(path.c_str());
+    }
+}
+
+// The fields go into the tag as the ANSI bytes they are: an accented
+// letter of the code page, and a tag written by another program (Shift-JIS
+// bytes here) that the player read and saves back unchanged.
+TEST(AnsiTagBlock, AnsiFieldsAreWrittenAsTheyAre) {
+    const CodePage cp = AnsiCodePage();
+    const std::string cafe = vorne::text::WideToAnsi(L"Caf\u00e9");
+    if (GetACP() == 1252) {
+        EXPECT_EQ(cafe, "Caf\xe9");
+    }
+    TagFields f;
+    f.title = cafe;
+    TagBlock b = BuildTagBlock(f, cp);
+    EXPECT_EQ(std::string(b.begin() + 3, b.begin() + 3 + cafe.size()), cafe);
+
+    TagBlock theirs{};
+    const std::string sjis = "\x93\xfa\x96\x7b\x82\xcc\x89\xcc";  // four kanji and kana
+    std::string raw = "TAG" + std::string(30, ' ') + std::string(30, ' ') + std::string(30, ' ') + "1999" +
+                      std::string(30, ' ') + std::string(1, '\x11');
+    raw.replace(3, sjis.size(), sjis);
+    raw.replace(33, sjis.size(), sjis);
+    std::copy(raw.begin(), raw.end(), theirs.begin());
+    vorne::SongInfoRecord rec;
+    ASSERT_TRUE(vorne::ReadId3v1(theirs.data(), rec));
+    TagFields again;
+    again.title = rec.Title;
+    again.artist = rec.Artist;
+    again.album = rec.Album;
+    again.year = rec.Year;
+    again.comment = rec.Comment;
+    again.genre = rec.Genre;
+    const TagBlock saved = BuildTagBlock(again, cp, &theirs);
+    EXPECT_EQ(std::string(saved.begin(), saved.end()), raw);
+}
+
+// A list that begins with a UTF-8 byte-order mark is read into ANSI text. A
+// name the code page cannot hold becomes the short name of its file, so the
+// entry still opens it; a missing one keeps its nearest ANSI text.
+TEST(Utf8Lists, ReadIntoAnsiText) {
+    const std::wstring dir = L"utf8_list_dir";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring existing = dir + L"\\\u3072\u3089.mp3";  // two kana
+    HANDLE h = CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+    wchar_t full[MAX_PATH];
+    ASSERT_GT(GetFullPathNameW((dir + L"\\l.m3u").c_str(), MAX_PATH, full, nullptr), 0u);
+    const std::string listPath = vorne::text::WideToAnsi(full);
+    const std::string folder = ChopFileOff(listPath);
+    FILE* fp = vorne::text::OpenFile(listPath, "wb");
+    ASSERT_NE(fp, nullptr);
+    const std::string list =
+        "\xEF\xBB\xBF#EXTM3U\r\nCaf\xc3\xa9.mp3\r\n\xe3\x81\xb2\xe3\x82\x89.mp3\r\n\xe3\x81\xaa.mp3\r\n";
+    fwrite(list.data(), 1, list.size(), fp);
+    fclose(fp);
+
+    PlaylistStore s;
+    std::string playListPath;
+    ASSERT_TRUE(LoadPlayList(listPath, s, playListPath).ok);
+    ASSERT_EQ(s.Count(), 3);
+    EXPECT_EQ(s.PathAt(0), folder + vorne::text::WideToAnsi(L"Caf\u00e9.mp3"));
+    if (GetACP() == 1252) {
+        EXPECT_EQ(s.PathAt(0), folder + "Caf\xe9.mp3");
+    }
+    if (vorne::text::HasAnsiForm(L"\u3072\u3089")) {
+        EXPECT_EQ(s.PathAt(1), folder + vorne::text::WideToAnsi(L"\u3072\u3089.mp3"));
+    } else {
+        wchar_t shortName[MAX_PATH];
+        ASSERT_GT(GetShortPathNameW((std::wstring(full, wcslen(full) - 5) + L"\u3072\u3089.mp3").c_str(), shortName,
+                                    MAX_PATH),
+                  0u);
+        EXPECT_EQ(s.PathAt(1), vorne::text::WideToAnsi(shortName));
+        EXPECT_EQ(s.PathAt(1).find('?'), std::string::npos) << s.PathAt(1);
+    }
+    EXPECT_TRUE(vorne::text::FileExists(s.PathAt(1))) << s.PathAt(1);
+    EXPECT_EQ(s.Title(1), s.PathAt(1));
+    EXPECT_EQ(s.PathAt(2), folder + vorne::text::WideToAnsi(L"\u306a.mp3"));
+
+    DeleteFileW(existing.c_str());
+    DeleteFileW(full);
+    RemoveDirectoryW(dir.c_str());
+}
+
+// Tag files named with a curly quote, an accented letter and kanji: the
+// writer takes their ANSI names, and a name the code page cannot hold is
+// reached through its short name.
+TEST(TagFileWin32, NamesBeyondAscii) {
+    for (const wchar_t* name : {L"tag \u2019quoted\u2019.mp3", L"tag caf\u00e9.mp3", L"tag \u65e5\u672c.mp3"}) {
+        HANDLE h = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        const std::string audio(1000, 'a');
+        DWORD n = 0;
+        WriteFile(h, audio.data(), static_cast<DWORD>(audio.size()), &n, nullptr);
+        CloseHandle(h);
+        std::string path = vorne::text::WideToAnsi(name);
+        if (!vorne::text::HasAnsiForm(name)) {
+            wchar_t shortName[MAX_PATH];
+            ASSERT_GT(GetShortPathNameW(name, shortName, MAX_PATH), 0u);
+            path = vorne::text::WideToAnsi(shortName);
+        }
+        TagFields f;
+        f.title = "x";
+        EXPECT_EQ(SaveTag(path, f, AnsiCodePage()), TagResult::kAppended) << path;
+        std::string data;
+        ASSERT_EQ(ReadWholeFile(path, data), ReadStatus::kOk);
+        EXPECT_EQ(data.size(), audio.size() + kTagSize);
+        EXPECT_EQ(RemoveTag(path), TagResult::kRemoved);
+        ASSERT_EQ(ReadWholeFile(path, data), ReadStatus::kOk);
+        EXPECT_EQ(data, audio);
+        EXPECT_TRUE(DeleteFileW(name));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "player/library/file_ops.h"
+#include "runtime/text/ansi.h"
 #include "test_util.h"
 
 using namespace vorne::library;
@@ -163,10 +164,37 @@ TEST(ListFormats, PlsReaderTakesOnlyFileLines) {
     EXPECT_TRUE(u.Empty());
 }
 
+// An entry of a PLS line keeps at most 999 characters of the text after
+// its "="; the rest of the line is dropped.
+TEST(ListFormats, PlsEntriesKeepTheirFirst999Characters) {
+    const std::string longName = "C:\\" + std::string(1200, 'a');
+    const std::string exact = "C:\\" + std::string(996, 'b');
+    PlaylistStore s;
+    ReadPls("[playlist]\r\nFile1=" + longName + "\r\nfile2=" + exact + "\r\nFile3=rel\\" + std::string(1500, 'c') +
+                "\r\n",
+            "D:\\L\\p.pls", s);
+    ASSERT_EQ(s.Count(), 3);
+    EXPECT_EQ(s.PathAt(0), longName.substr(0, 999));
+    EXPECT_EQ(s.PathAt(1), exact);
+    EXPECT_EQ(s.PathAt(2), "D:\\L\\rel\\" + std::string(995, 'c'));
+    EXPECT_EQ(s.Title(0), s.PathAt(0));
+    // In a UTF-8 list a character of several bytes counts once.
+    std::string e;
+    for (int i = 0; i < 1000; ++i) e += "\xc3\xa9";
+    PlaylistStore t;
+    ReadPls("\xEF\xBB\xBF[playlist]\nFile1=C:" + e + "\n", "x", t);
+    ASSERT_EQ(t.Count(), 1);
+#ifdef _WIN32
+    EXPECT_EQ(t.PathAt(0), vorne::text::WideToAnsi(L"C:" + std::wstring(997, L'\u00e9')));
+#else
+    EXPECT_EQ(t.PathAt(0), "C:" + e.substr(0, 997 * 2));
+#endif
+}
+
 TEST(ListFormats, M3uReaderSkipsCommentsAndBlankLines) {
     PlaylistStore s;
-    ReadM3u("#EXTM3U\n#EXTINF:1,x\nRock\\a.mp3\n\n   \nC:\\a.mp3\r\n\\\\server\\s\\u.mp3\r", "D:\\Lists\\party.m3u",
-            s);
+    ReadM3u("#EXTM3U\n#EXTINF:1,x\nRock\\a.mp3\n\n   \n  #indented\n\t# tabbed\nC:\\a.mp3\r\n\\\\server\\s\\u.mp3\r",
+            "D:\\Lists\\party.m3u", s);
     EXPECT_EQ(Paths(s), (std::vector<std::string>{"D:\\Lists\\Rock\\a.mp3", "C:\\a.mp3", "\\\\server\\s\\u.mp3"}));
     EXPECT_EQ(Titles(s), Paths(s));
 }
@@ -294,6 +322,33 @@ TEST(GenericList, UnreadableFileIsNotOverwritten) {
     ListResult w = gen.Save(dir, s, "d");
     EXPECT_FALSE(w.ok);
     EXPECT_FALSE(w.message.empty());
+    std::filesystem::remove_all(dir);
+}
+
+TEST(GenericList, OnlyAFailedReadAtStartRefusesSavingAndAWholeReadLiftsIt) {
+    const std::string dir = "gen_guard";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir + "/Vorne.gen");  // exists, cannot be read
+    PlaylistStore s;
+    s.Append("kept", "kept");
+
+    // A failed read after the start (a hand-over) leaves the guard off.
+    GenericList later;
+    EXPECT_FALSE(later.Load(dir, s, false).ok);
+    EXPECT_FALSE(later.SaveBlocked());
+    EXPECT_EQ(Paths(s), (std::vector<std::string>{"kept"}));
+
+    // At start it is set; a later whole read of the file lifts it.
+    GenericList atStart;
+    EXPECT_FALSE(atStart.Load(dir, s, true).ok);
+    EXPECT_TRUE(atStart.SaveBlocked());
+    std::filesystem::remove_all(dir + "/Vorne.gen");
+    PlaylistStore saved;
+    saved.Append("t", "p");
+    ASSERT_TRUE(GenericList().Save(dir, saved, "d").ok);
+    EXPECT_TRUE(atStart.Load(dir, s, false).ok);
+    EXPECT_FALSE(atStart.SaveBlocked());
+    EXPECT_TRUE(atStart.Save(dir, s, "d").ok);
     std::filesystem::remove_all(dir);
 }
 
