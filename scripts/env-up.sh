@@ -12,8 +12,11 @@ if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
   setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
   for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
 fi
-if ! pgrep -f "openbox.*--display $DISPLAY\$" >/dev/null && ! DISPLAY=$DISPLAY xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
-  setsid openbox --display "$DISPLAY" </dev/null >/dev/null 2>&1 &
+# One window manager per display: it is there when the root window names it.
+wm_running() { xprop -display "$DISPLAY" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+if ! wm_running; then
+  DISPLAY=$DISPLAY setsid openbox </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 50); do wm_running && break; sleep 0.1; done
 fi
 
 # A wineserver started from inside ctest would inherit its pipes and hang it;

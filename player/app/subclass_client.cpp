@@ -42,12 +42,12 @@ HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
         if (!params || params->cArgs != 4) return DISP_E_BADPARAMCOUNT;
         // hwnd and message are Longs; wParam, lParam and the result are
         // pointer-sized (64 bits wide in a 64-bit build).
-        constexpr VARTYPE kPtrType = sizeof(LONG_PTR) == 8 ? VT_I8 : VT_I4;
+        constexpr VARTYPE kPtrType = sizeof(LONG_PTR) == 8 ? VARTYPE{VT_I8} : VARTYPE{VT_I4};
         LONG_PTR a[4];
         for (UINT i = 0; i < 4; ++i) {
             VARIANT v;
             VariantInit(&v);
-            if (FAILED(VariantChangeType(&v, &params->rgvarg[3 - i], 0, i < 2 ? VT_I4 : kPtrType)))
+            if (FAILED(VariantChangeType(&v, &params->rgvarg[3 - i], 0, i < 2 ? VARTYPE{VT_I4} : kPtrType)))
                 return DISP_E_TYPEMISMATCH;
             a[i] = V_VT(&v) == VT_I8 ? static_cast<LONG_PTR>(V_I8(&v)) : V_I4(&v);
         }
