@@ -67,23 +67,13 @@ class Sink : public com::Object, public IDispatch {
 HRESULT MediaEventsConnection::Connect(IDispatch* player, MediaEvents* handler) {
   Disconnect();
   if (!player || !handler) return E_POINTER;
-  com::Ptr<IConnectionPointContainer> c = com::Ptr<IDispatch>(player).As<IConnectionPointContainer>(
-      IID_IConnectionPointContainer);
-  if (!c) return E_NOINTERFACE;
-  HRESULT hr = c->FindConnectionPoint(kMediaPlayerEventsIid, point_.Out());
-  if (FAILED(hr)) return hr;
   auto* sink = new (std::nothrow) Sink(handler);
   if (!sink) return E_OUTOFMEMORY;
-  hr = point_->Advise(static_cast<IDispatch*>(sink), &cookie_);
+  const HRESULT hr = advice_.Advise(player, kMediaPlayerEventsIid, static_cast<IDispatch*>(sink));
   sink->Release();
-  if (FAILED(hr)) point_.Reset();
   return hr;
 }
 
-void MediaEventsConnection::Disconnect() {
-  if (point_) point_->Unadvise(cookie_);
-  point_.Reset();
-  cookie_ = 0;
-}
+void MediaEventsConnection::Disconnect() { advice_.Unadvise(); }
 
 }  // namespace vorne::media

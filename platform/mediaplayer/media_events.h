@@ -7,6 +7,7 @@
 #include <oaidl.h>
 #include <ocidl.h>
 
+#include "runtime/com/connection_point.h"
 #include "runtime/com/object.h"
 
 namespace vorne::media {
@@ -35,8 +36,7 @@ class MediaEventsConnection {
   void Disconnect();
 
  private:
-  com::Ptr<IConnectionPoint> point_;
-  DWORD cookie_ = 0;
+  com::EventAdvice advice_;
 };
 
 }  // namespace vorne::media

@@ -55,23 +55,13 @@ class Sink : public com::Object, public IDispatch {
 HRESULT Mp3EventsConnection::Connect(IDispatch* control, Mp3Events* handler) {
   Disconnect();
   if (!control || !handler) return E_POINTER;
-  com::Ptr<IConnectionPointContainer> c =
-      com::Ptr<IDispatch>(control).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-  if (!c) return E_NOINTERFACE;
-  HRESULT hr = c->FindConnectionPoint(kMp3EventsIid, point_.Out());
-  if (FAILED(hr)) return hr;
   auto* sink = new (std::nothrow) Sink(handler);
   if (!sink) return E_OUTOFMEMORY;
-  hr = point_->Advise(static_cast<IDispatch*>(sink), &cookie_);
+  const HRESULT hr = advice_.Advise(control, kMp3EventsIid, static_cast<IDispatch*>(sink));
   sink->Release();
-  if (FAILED(hr)) point_.Reset();
   return hr;
 }
 
-void Mp3EventsConnection::Disconnect() {
-  if (point_) point_->Unadvise(cookie_);
-  point_.Reset();
-  cookie_ = 0;
-}
+void Mp3EventsConnection::Disconnect() { advice_.Unadvise(); }
 
 }  // namespace vorne::mp3

@@ -6,6 +6,7 @@
 #include <oaidl.h>
 #include <ocidl.h>
 
+#include "runtime/com/connection_point.h"
 #include "runtime/com/object.h"
 
 namespace vorne::mp3 {
@@ -29,8 +30,7 @@ class Mp3EventsConnection {
   void Disconnect();
 
  private:
-  com::Ptr<IConnectionPoint> point_;
-  DWORD cookie_ = 0;
+  com::EventAdvice advice_;
 };
 
 }  // namespace vorne::mp3

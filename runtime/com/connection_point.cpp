@@ -3,6 +3,28 @@
 #include <new>
 
 namespace vorne::com {
+
+HRESULT EventAdvice::Advise(IUnknown* source, REFIID events, IDispatch* sink) {
+    Unadvise();
+    if (!source || !sink) return E_POINTER;
+    Ptr<IConnectionPointContainer> c;
+    if (FAILED(source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(c.Out()))) || !c)
+        return E_NOINTERFACE;
+    HRESULT hr = c->FindConnectionPoint(events, point_.Out());
+    if (FAILED(hr)) return hr;
+    hr = point_->Advise(sink, &cookie_);
+    if (FAILED(hr)) {
+        point_.Reset();
+        cookie_ = 0;
+    }
+    return hr;
+}
+
+void EventAdvice::Unadvise() {
+    if (point_) point_->Unadvise(cookie_);
+    point_.Reset();
+    cookie_ = 0;
+}
 namespace {
 
 // A generic enumerator over a vector of counted items (IEnumConnections and

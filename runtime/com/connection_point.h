@@ -58,4 +58,23 @@ HRESULT FindConnectionPointIn(std::initializer_list<ConnectionPoint*> points, RE
 HRESULT EnumConnectionPointsOf(std::initializer_list<ConnectionPoint*> points,
                                IEnumConnectionPoints** e);
 
+// The client's side: one sink advised to one event interface of a source
+// object, until Unadvise or the end of this object.
+class EventAdvice {
+public:
+    EventAdvice() = default;
+    ~EventAdvice() { Unadvise(); }
+    EventAdvice(const EventAdvice&) = delete;
+    EventAdvice& operator=(const EventAdvice&) = delete;
+
+    // Finds the source's connection point for events and advises sink to it
+    // (the point keeps its own reference to sink).
+    HRESULT Advise(IUnknown* source, REFIID events, IDispatch* sink);
+    void Unadvise();
+
+private:
+    Ptr<IConnectionPoint> point_;
+    DWORD cookie_ = 0;
+};
+
 }  // namespace vorne::com
