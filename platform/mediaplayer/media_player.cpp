@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mediaplayer/graph_renderers.h"
 #include "platform/mediaplayer/player_registry.h"
 #include "platform/mediaplayer/wave_volume.h"
 #include "runtime/com/connection_point.h"
@@ -234,8 +235,15 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
     HRESULT hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
                                   reinterpret_cast<void**>(graph_.Out()));
     if (FAILED(hr)) return hr;
+    // This player plays the sound: the picture of a video is the video
+    // window's own player's. The plain renderer goes in first (the default
+    // one needs a presenter of the video card's) and leaves again with
+    // every other picture renderer once the file is rendered.
+    auto picture = com::Ptr<IBaseFilter>::Adopt(AddPlainVideoRenderer(graph_.Get()));
     hr = graph_->RenderFile(name.c_str(), nullptr);
     if (FAILED(hr)) return hr;
+    RemoveRenderersOf(graph_.Get(), MEDIATYPE_Video);
+    RemoveIfUnconnected(graph_.Get(), picture.Get());
     // A render that left out the sound (VFW_S_AUDIO_NOT_RENDERED) has
     // nothing to play through here.
     if (hr == VFW_S_AUDIO_NOT_RENDERED && waveOutGetNumDevs() == 0) return kErrorNoSoundHardware;

@@ -44,6 +44,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         // The windows the menu opens that are built on the main window.
         player::frmMain().ShowOutputWindow = [] { player::output::frmOutput().Show(); };
         player::frmMain().ShowVideoWindow = [] { player::video::frmVideo().Show(); };
+        player::frmMain().VideoControl = []() -> IDispatch* {
+            player::video::FrmVideo& v = player::video::frmVideo();
+            if (!v.Loaded()) v.Load();
+            return v.Vid() ? v.Vid()->Dispatch() : nullptr;
+        };
+        player::frmMain().UnloadVideoWindow = [] { player::video::frmVideo().Unload(); };
         player::frmMain().Load();
         forms::Form::Run();
     }

@@ -115,6 +115,10 @@ public:
     // Windows of other parts of the player that the menu opens; the program
     // sets them (they are linked into the program, not into this library).
     std::function<void()> ShowOutputWindow, ShowVideoWindow;
+    // The video window's media control (the window loaded for it, not
+    // shown), and the video window's unload; set by the program.
+    std::function<IDispatch*()> VideoControl;
+    std::function<void()> UnloadVideoWindow;
 
     void CreateCoolMenu();
     // Runs popup item index (0 or less: nothing).

@@ -322,6 +322,21 @@ void PlaybackWiring::NewStream() {
         Options.LastSongIndex = playback::NextLastSongIndex(Options.LastSongIndex, frmList().List1.ListIndex());
         if (!w_.DisplayRefresh.Enabled()) w_.DisplayRefresh.SetEnabled(true);
         PutBool(media.Main(), media::kDispShowVideo, w_.IsCurrentAVideo());
+        // The video window takes part in video streams: its own control
+        // opens the same file; any other stream empties it.
+        if (w_.IsCurrentAVideo()) {
+            if (IDispatch* vid = w_.VideoControl ? w_.VideoControl() : nullptr) {
+                media.SetVideo(vid);
+                PutText(vid, media::kDispFileName, CurrentFile);
+                if (Options.ShowVideoWindow == 1 && w_.ShowVideoWindow) w_.ShowVideoWindow();
+            }
+        } else if (IDispatch* vid = media.Video()) {
+            PutBool(vid, activex::kDispidVisible, false);
+            com::CallMethod(vid, media::kDispStop);
+            PutText(vid, media::kDispFileName, "");
+            media.SetVideo(nullptr);
+            if (Options.ShowVideoWindow == 1 && w_.UnloadVideoWindow) w_.UnloadVideoWindow();
+        }
         Trace("new stream " + std::to_string(duration));
     });
 }

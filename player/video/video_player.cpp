@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mediaplayer/graph_renderers.h"
 #include "platform/mediaplayer/media_player.h"
 #include "player/video/video_core.h"
 #include "runtime/com/dispatch.h"
@@ -28,30 +29,6 @@ constexpr double kUnitsPerSecond = 10000000.0;
 constexpr DISPID kDispVisible = static_cast<DISPID>(0x80010007);
 // Display properties a host sets and this control keeps.
 constexpr DISPID kKeptDisplayProps[] = {1014, 1107, 23, 24, 26, 1086, 1025, 1045, 1021};
-
-// Whether a filter renders sound: it takes audio in and gives nothing out.
-bool IsSoundRenderer(IBaseFilter* f) {
-  Ptr<IEnumPins> pins;
-  if (FAILED(f->EnumPins(pins.Out()))) return false;
-  bool audioIn = false, anyOut = false;
-  Ptr<IPin> pin;
-  while (pins->Next(1, pin.Out(), nullptr) == S_OK) {
-    PIN_DIRECTION dir;
-    pin->QueryDirection(&dir);
-    if (dir == PINDIR_OUTPUT) {
-      anyOut = true;
-    } else {
-      AM_MEDIA_TYPE mt{};
-      if (SUCCEEDED(pin->ConnectionMediaType(&mt))) {
-        if (IsEqualGUID(mt.majortype, MEDIATYPE_Audio)) audioIn = true;
-        if (mt.cbFormat) CoTaskMemFree(mt.pbFormat);
-        if (mt.pUnk) mt.pUnk->Release();
-      }
-    }
-    pin.Reset();
-  }
-  return audioIn && !anyOut;
-}
 
 class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer {
  public:
@@ -206,14 +183,14 @@ class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer
     if (FAILED(hr)) return hr;
     // The plain window renderer goes in first, so the render uses it: it
     // needs no presenter of the video card's.
-    Ptr<IBaseFilter> renderer;
-    if (SUCCEEDED(CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                                   reinterpret_cast<void**>(renderer.Out()))))
-      graph_->AddFilter(renderer.Get(), L"Video Renderer");
+    auto renderer = Ptr<IBaseFilter>::Adopt(media::AddPlainVideoRenderer(graph_.Get()));
     hr = graph_->RenderFile(name.c_str(), nullptr);
     if (FAILED(hr)) return hr;
-    RemoveSoundRenderers();
-    RemoveIfUnused(renderer.Get());
+    // The main player plays the sound: every renderer of sound leaves the
+    // graph, and what fed it stays unconnected.
+    media::RemoveRenderersOf(graph_.Get(), MEDIATYPE_Audio);
+    rendersSound_ = media::HasRendererOf(graph_.Get(), MEDIATYPE_Audio);
+    media::RemoveIfUnconnected(graph_.Get(), renderer.Get());
     control_ = graph_.As<IMediaControl>(IID_IMediaControl);
     seeking_ = graph_.As<IMediaSeeking>(IID_IMediaSeeking);
     graphEvents_ = graph_.As<IMediaEventEx>(IID_IMediaEventEx);
@@ -232,43 +209,6 @@ class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer
       videoWindow_->put_Visible(OATRUE);
     }
     return S_OK;
-  }
-
-  // The main player plays the sound: every renderer of sound leaves the
-  // graph, and what fed it stays unconnected.
-  void RemoveSoundRenderers() {
-    std::vector<Ptr<IBaseFilter>> renderers;
-    Ptr<IEnumFilters> filters;
-    if (FAILED(graph_->EnumFilters(filters.Out()))) return;
-    Ptr<IBaseFilter> f;
-    while (filters->Next(1, f.Out(), nullptr) == S_OK) {
-      if (IsSoundRenderer(f.Get())) renderers.push_back(f);
-      f.Reset();
-    }
-    for (auto& r : renderers) graph_->RemoveFilter(r.Get());
-    rendersSound_ = false;
-    filters.Reset();
-    if (FAILED(graph_->EnumFilters(filters.Out()))) return;
-    while (filters->Next(1, f.Out(), nullptr) == S_OK) {
-      if (IsSoundRenderer(f.Get())) rendersSound_ = true;
-      f.Reset();
-    }
-  }
-
-  // A filter put in beforehand that the render did not connect (a file
-  // without a picture).
-  void RemoveIfUnused(IBaseFilter* f) {
-    if (!f) return;
-    Ptr<IEnumPins> pins;
-    if (FAILED(f->EnumPins(pins.Out()))) return;
-    Ptr<IPin> pin, other;
-    bool connected = false;
-    while (pins->Next(1, pin.Out(), nullptr) == S_OK) {
-      if (SUCCEEDED(pin->ConnectedTo(other.Out()))) connected = true;
-      other.Reset();
-      pin.Reset();
-    }
-    if (!connected) graph_->RemoveFilter(f);
   }
 
   // The picture window inside ours, or alone over the whole screen.
