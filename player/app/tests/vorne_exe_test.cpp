@@ -370,6 +370,36 @@ TEST_F(VorneExeFresh, MinimisedHidesInTheTrayAndItsPlaceIsKept) {
     EXPECT_NEAR(left / 15, before.left, 2);
 }
 
+bool IsVideoWindow(HWND h) {
+    char title[64] = {};
+    GetWindowTextA(h, title, sizeof title);
+    return std::string(title) == "Vorne Video Window" && IsWindowVisible(h);
+}
+
+TEST_F(VorneExeFresh, AVideoTrackShowsItsPictureInTheVideoWindow) {
+    // The clip is made with ffmpeg when the tests are built.
+    const std::string clip = ThisFolder() + "..\\player\\video\\clip.avi";
+    if (GetFileAttributesA(clip.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no test clip (ffmpeg missing)";
+    ASSERT_TRUE(CopyFileA(clip.c_str(), (folder_.Dir() + "clip.avi").c_str(), FALSE));
+    {
+        std::ofstream ini(folder_.Dir() + "Vorne.ini", std::ios::binary);
+        ini << " 1 \r\n";  // play on start
+    }
+    PROCESS_INFORMATION pi = folder_.Start("\"" + folder_.Dir() + "clip.avi\"", "first.txt");
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    HWND video = nullptr;
+    for (int i = 0; i < 150 && !video; ++i) {
+        Sleep(100);
+        video = WindowOf(pi.dwProcessId, IsVideoWindow);
+    }
+    EXPECT_TRUE(video) << "the video window did not show";
+    EXPECT_TRUE(folder_.WaitFor("first.txt", "playback started", 5000));
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE)) << "the player ended while playing the video";
+    Close(pi);
+}
+
 // Names beyond ASCII. Narrow text is the ANSI code page's: ’ and é under
 // 1252, kanji under 932 (a ja_JP run). A name without an ANSI form can only
 // come from a UTF-8 list, and is then kept by its short name.
