@@ -97,15 +97,15 @@ int TypeIconMax(const std::function<bool(int id)>& loads) {
 
 const std::vector<std::string>& FileTypeRows() {
     static const std::vector<std::string> rows = [] {
-        const std::string spec =
+        const std::string mask =
             "--Play Lists--;.vna;.pls;.m3u;--Media Types--;.asf;.asx;.wm;.wmf;.wma;.wax;.avi;.wav;.mpeg;.mpg;"
             ".mpe;.mpv;.m1v;.mp2;.mpv2;.mp2v;.mpa;.mp3;.mid;.midi;.rmi;.aif;.aifc;.aiff;.au;.snd;.mov;.qt;.ra;"
             ".ram;.rm;.rmm";
         std::vector<std::string> out;
         size_t start = 0;
         while (true) {
-            const size_t semi = spec.find(';', start);
-            out.push_back(spec.substr(start, semi == std::string::npos ? std::string::npos : semi - start));
+            const size_t semi = mask.find(';', start);
+            out.push_back(mask.substr(start, semi == std::string::npos ? std::string::npos : semi - start));
             if (semi == std::string::npos) break;
             start = semi + 1;
         }

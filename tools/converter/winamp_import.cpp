@@ -89,8 +89,8 @@ Pixels& PictureOf(WinampInterface& i, Target t) {
 
 const Pixels& PictureOf(const WinampInterface& i, Target t) { return PictureOf(const_cast<WinampInterface&>(i), t); }
 
-void MapSheet(const SheetSpec& spec, const Pixels& sheet, WinampInterface& into) {
-    for (const SheetRect& r : spec.rects) Blit(PictureOf(into, r.target), r.dx, r.dy, sheet, r.sx, r.sy, r.w, r.h);
+void MapSheet(const SheetSpec& sheetDef, const Pixels& sheet, WinampInterface& into) {
+    for (const SheetRect& r : sheetDef.rects) Blit(PictureOf(into, r.target), r.dx, r.dy, sheet, r.sx, r.sy, r.w, r.h);
 }
 
 std::optional<Pixels> LoadSheet(SheetLoader& loader, const std::string& folder, const char* name,
@@ -116,11 +116,11 @@ ImportResult ImportWinampSkin(const std::string& mainPath, SheetLoader& loader, 
     auto note_missing = [&](const char* name, const char* fallback) {
         result.missing.push_back(fallback && *fallback ? std::string(name) + " / " + fallback : std::string(name));
     };
-    for (const SheetSpec& spec : SpriteSheets()) {
-        if (auto sheet = LoadSheet(loader, folder, spec.name, spec.fallback))
-            MapSheet(spec, *sheet, fresh);
+    for (const SheetSpec& sheetDef : SpriteSheets()) {
+        if (auto sheet = LoadSheet(loader, folder, sheetDef.name, sheetDef.fallback))
+            MapSheet(sheetDef, *sheet, fresh);
         else
-            note_missing(spec.name, spec.fallback);
+            note_missing(sheetDef.name, sheetDef.fallback);
     }
     if (auto text = LoadSheet(loader, folder, kTextSheet, "")) {
         fresh.TextColour = MaxColour(*text, 6, 7);

@@ -66,7 +66,7 @@ inline constexpr const char* kNumberFallback = "Nums_Ex.bmp";
 Colour MaxColour(const Pixels& sheet, int w, int h);
 
 // Paints one sheet's rectangles into the interface.
-void MapSheet(const SheetSpec& spec, const Pixels& sheet, WinampInterface& into);
+void MapSheet(const SheetSpec& sheetDef, const Pixels& sheet, WinampInterface& into);
 
 // Loading a sheet by its full path.
 struct SheetLoad {

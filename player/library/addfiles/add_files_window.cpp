@@ -117,10 +117,10 @@ void FrmAdd::ChangePattern(int index) {
 
 void FrmAdd::createlistofSpecs() { List2.SetItems(forms::SplitPatterns(lstFiles.Pattern())); }
 
-std::vector<std::string> FrmAdd::Specs() const {
-    std::vector<std::string> specs;
-    for (int i = 0; i < List2.ListCount(); ++i) specs.push_back(List2.List(i));
-    return specs;
+std::vector<std::string> FrmAdd::Masks() const {
+    std::vector<std::string> masks;
+    for (int i = 0; i < List2.ListCount(); ++i) masks.push_back(List2.List(i));
+    return masks;
 }
 
 void FrmAdd::AddOne(const std::string& path) {
@@ -162,7 +162,7 @@ void FrmAdd::cmdAdd_Click() {
                                         },
                                         [this](const std::string& p) { AddOne(p); }});
         search_ = &search;
-        search.Run(lstDirs.Path(), Specs());
+        search.Run(lstDirs.Path(), Masks());
         search_ = nullptr;
         Timer1.SetEnabled(false);
         cmdStop.SetVisible(false);

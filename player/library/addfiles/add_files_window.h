@@ -77,7 +77,7 @@ private:
     void AddOne(const std::string& path);
     void SetBusy(bool busy);
     void createlistofSpecs();
-    std::vector<std::string> Specs() const;
+    std::vector<std::string> Masks() const;
 
     AddFilesHost host_;
     SearchFileSystem* fs_;

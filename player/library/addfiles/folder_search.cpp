@@ -49,7 +49,7 @@ void FolderSearch::Walk(const std::string& folder, int depth) {
     if (!Going()) return;
     const Listing& l = Read(folder);
     if (!Going()) return;
-    // The folder itself first: listed once when it holds a file of the spec.
+    // The folder itself first: listed once when it holds a file a mask matches.
     for (const forms::FolderEntry& f : l.files) {
         if (forms::MatchesPattern(f.longName, state_.currentSpec)) {
             if (found_set_.insert(folder).second) found_.push_back(folder);
@@ -65,26 +65,26 @@ void FolderSearch::Walk(const std::string& folder, int depth) {
     }
 }
 
-void FolderSearch::FindFolders(const std::string& root, const std::vector<std::string>& specs) {
-    for (const std::string& s : specs)
+void FolderSearch::FindFolders(const std::string& root, const std::vector<std::string>& masks) {
+    for (const std::string& s : masks)
         if (std::find(specs_.begin(), specs_.end(), s) == specs_.end()) specs_.push_back(s);
     const std::string start = forms::WithBackslash(root);
-    for (const std::string& spec : specs) {
+    for (const std::string& mask : masks) {
         if (state_.stopRequested || state_.abandon) break;
         GiveWay();
-        state_.currentSpec = spec;
-        state_.currentSearchPath = start + spec;
+        state_.currentSpec = mask;
+        state_.currentSearchPath = start + mask;
         Walk(start, 0);
     }
 }
 
-int FolderSearch::Gather(const std::vector<std::string>& specs) {
+int FolderSearch::Gather(const std::vector<std::string>& masks) {
     int added = 0;
     for (const std::string& folder : found_) {
         for (const forms::FolderEntry& f : Read(folder).files) {
             GiveWay();
             if (state_.stopRequested || state_.abandon) return added;
-            if (!forms::MatchesAnyPattern(f.longName, specs)) continue;
+            if (!forms::MatchesAnyPattern(f.longName, masks)) continue;
             if (hooks_.add) hooks_.add(folder + f.name);
             ++added;
         }
@@ -92,12 +92,12 @@ int FolderSearch::Gather(const std::vector<std::string>& specs) {
     return added;
 }
 
-int FolderSearch::Run(const std::string& root, const std::vector<std::string>& specs) {
+int FolderSearch::Run(const std::string& root, const std::vector<std::string>& masks) {
     state_.searching = true;
-    FindFolders(root, specs);
+    FindFolders(root, masks);
     state_.stopRequested = false;
     if (hooks_.gathering) hooks_.gathering();
-    const int added = state_.abandon ? 0 : Gather(specs);
+    const int added = state_.abandon ? 0 : Gather(masks);
     state_.searching = false;
     return added;
 }

@@ -1,17 +1,17 @@
 #pragma once
 // The recursive search of the add-files dialog, without its window. For
-// each spec of the chosen type ("*.mp3", "*.wav", ...) the folder tree is
+// each mask of the chosen type ("*.mp3", "*.wav", ...) the folder tree is
 // walked depth-first, a folder tested before its subfolders, and every
-// folder that holds a file of the spec is listed once, in the order the
+// folder that holds a file of the mask is listed once, in the order the
 // walks first meet it. The gathering step then adds the files of each
-// listed folder that match any spec, sorted by name as a file list shows
+// listed folder that match any mask, sorted by name as a file list shows
 // them.
 //
 // Sound limits of the walk: reparse points (junctions, links) are not
 // entered, so a loop in the tree cannot trap it; it goes at most
 // kMaxDepth folders deep; names are matched on their long form only;
 // folders whose names begin with "." are skipped. Each folder is read from
-// the file system once per search, however many specs walk it.
+// the file system once per search, however many masks walk it.
 //
 // The walk yields to the message loop once per folder, and the gathering
 // once per file, so the window stays live; the flags of SearchState are the
@@ -46,7 +46,7 @@ struct SearchState {
     // The dialog is closing: both steps end at once.
     bool abandon = false;
     std::string currentSpec;
-    // The folder and spec the walk goes to next, for display.
+    // The folder and mask the walk goes to next, for display.
     std::string currentSearchPath;
 };
 
@@ -63,17 +63,17 @@ public:
     FolderSearch(SearchFileSystem& fs, SearchState& state, SearchHooks hooks);
 
     // The search step: one walk of root (a folder, "\" added when missing)
-    // for each spec in order, until Stop. Folders found by earlier calls
+    // for each mask in order, until Stop. Folders found by earlier calls
     // stay listed.
-    void FindFolders(const std::string& root, const std::vector<std::string>& specs);
+    void FindFolders(const std::string& root, const std::vector<std::string>& masks);
     // The folders found, each with its "\" (the found-folder list).
     const std::vector<std::string>& Found() const { return found_; }
     // The gathering step: each file of each found folder that matches one
-    // of specs goes to add, until Stop. Returns the count added.
-    int Gather(const std::vector<std::string>& specs);
+    // of masks goes to add, until Stop. Returns the count added.
+    int Gather(const std::vector<std::string>& masks);
     // Both steps, as Add with "Include Subdirectories" runs them; the
     // stop request is cleared between them. Returns the count added.
-    int Run(const std::string& root, const std::vector<std::string>& specs);
+    int Run(const std::string& root, const std::vector<std::string>& masks);
 
     // How many times a folder was read from the file system.
     int FolderReads() const { return reads_; }
@@ -81,7 +81,7 @@ public:
 private:
     struct Listing {
         std::vector<std::string> subfolders;        // names, in find order
-        std::vector<forms::FolderEntry> files;      // matching a spec of the search
+        std::vector<forms::FolderEntry> files;      // matching a mask of the search
     };
     const Listing& Read(const std::string& folder);
     void Walk(const std::string& folder, int depth);

@@ -44,13 +44,13 @@ const std::string& Tree() {
 
 void Search(benchmark::State& state, const std::string& patterns) {
     const std::string root = Tree();
-    const auto specs = vorne::forms::SplitPatterns(patterns);
+    const auto masks = vorne::forms::SplitPatterns(patterns);
     long files = 0;
     for (auto _ : state) {
         SearchState st;
         int added = 0;
         FolderSearch s(RealFileSystem(), st, SearchHooks{[] {}, nullptr, [&](const std::string&) { ++added; }});
-        s.Run(root, specs);
+        s.Run(root, masks);
         files = added;
         benchmark::DoNotOptimize(added);
     }

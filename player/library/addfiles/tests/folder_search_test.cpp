@@ -74,7 +74,7 @@ struct Outcome {
 };
 
 // stopAt / closeAt: the yield on which Stop (or Close) is pressed, 0 never.
-Outcome RunSearch(SearchFileSystem& fs, const std::string& root, const std::vector<std::string>& specs,
+Outcome RunSearch(SearchFileSystem& fs, const std::string& root, const std::vector<std::string>& masks,
                   int stopAt = 0, int closeAt = 0) {
     SearchState st;
     Outcome o;
@@ -92,7 +92,7 @@ Outcome RunSearch(SearchFileSystem& fs, const std::string& root, const std::vect
                                    }
                                },
                                nullptr, [&](const std::string& p) { o.added.push_back(p); }});
-    s.Run(root, specs);
+    s.Run(root, masks);
     o.found = s.Found();
     o.reads = s.FolderReads();
     EXPECT_FALSE(st.searching);
@@ -103,7 +103,7 @@ TEST(FolderSearch, WalksDepthFirstOncePerFolderAndGathersSorted) {
     struct Case {
         const char* what;
         std::string root;
-        std::vector<std::string> specs;
+        std::vector<std::string> masks;
         std::vector<std::string> found, added;
     };
     const Case cases[] = {
@@ -121,10 +121,10 @@ TEST(FolderSearch, WalksDepthFirstOncePerFolderAndGathersSorted) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeFs fs = Sample();
-        Outcome o = RunSearch(fs, c.root, c.specs);
+        Outcome o = RunSearch(fs, c.root, c.masks);
         EXPECT_EQ(o.found, c.found);
         EXPECT_EQ(o.added, c.added);
-        // Every folder is read once, however many specs walk it.
+        // Every folder is read once, however many masks walk it.
         EXPECT_EQ(o.reads, fs.lists);
     }
     // The root, Music, Sub and Other: not ".cache", not the junction.
@@ -134,13 +134,13 @@ TEST(FolderSearch, WalksDepthFirstOncePerFolderAndGathersSorted) {
 
 TEST(FolderSearch, StopEndsTheWalkButGathersWhatWasFound) {
     FakeFs fs = Sample();
-    // Yields: spec loop (1), root (2), Music (3), Sub (4): Stop on the walk's
+    // Yields: mask loop (1), root (2), Music (3), Sub (4): Stop on the walk's
     // visit of Music keeps only the root.
     Outcome o = RunSearch(fs, "C:\\", {"*.mp3", "*.wav"}, 3);
     EXPECT_EQ(o.found, (std::vector<std::string>{"C:\\"}));
     EXPECT_EQ(o.added, (std::vector<std::string>{"C:\\a.mp3"}));
-    // Stop in the gathering (after 6 yields of the walk: spec, root, Music,
-    // Sub, Other, spec, root, Music, Sub, Other) ends it at the next file.
+    // Stop in the gathering (after 6 yields of the walk: mask, root, Music,
+    // Sub, Other, mask, root, Music, Sub, Other) ends it at the next file.
     FakeFs fs2 = Sample();
     Outcome g = RunSearch(fs2, "C:\\", {"*.mp3", "*.wav"}, 13);
     EXPECT_EQ(g.found.size(), 3u);
