@@ -12,6 +12,7 @@
 #include "platform/mediaplayer/wave_volume.h"
 #include "runtime/com/connection_point.h"
 #include "runtime/com/dispatch.h"
+#include "runtime/com/message_window.h"
 #include "runtime/com/object.h"
 
 namespace vorne::media {
@@ -330,7 +331,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   }
 
   static LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<MediaPlayer*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    auto* self = com::MessageWindowOwner<MediaPlayer>(w);
     if (self && msg == kMsgGraphEvent) {
       self->OnGraphEvents();
       return 0;
@@ -343,20 +344,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
     return DefWindowProcW(w, msg, wp, lp);
   }
 
-  HWND CreateNotifyWindow() {
-    static ATOM atom = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = WndProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = kWindowClass;
-      return RegisterClassW(&wc);
-    }();
-    if (!atom) return nullptr;
-    HWND w = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                             nullptr);
-    if (w) SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    return w;
-  }
+  HWND CreateNotifyWindow() { return com::CreateMessageWindow(kWindowClass, WndProc, this); }
 
   com::ConnectionPoint events_;
   HWND window_ = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/mp3info/wave_output.h"
 #include "runtime/com/connection_point.h"
 #include "runtime/com/dispatch.h"
+#include "runtime/com/message_window.h"
 #include "runtime/com/object.h"
 #include "runtime/text/ansi.h"
 
@@ -129,7 +130,7 @@ class Mp3InfoControl : public com::Object, public IDispatch, public IConnectionP
   }
 
   static LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<Mp3InfoControl*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    auto* self = com::MessageWindowOwner<Mp3InfoControl>(w);
     if (self && msg == kMsgSlice) {
       self->RunSlice();
       return 0;
@@ -137,20 +138,7 @@ class Mp3InfoControl : public com::Object, public IDispatch, public IConnectionP
     return DefWindowProcW(w, msg, wp, lp);
   }
 
-  HWND CreateNotifyWindow() {
-    static ATOM atom = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = WndProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = kWindowClass;
-      return RegisterClassW(&wc);
-    }();
-    if (!atom) return nullptr;
-    HWND w = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-    if (w) SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    return w;
-  }
+  HWND CreateNotifyWindow() { return com::CreateMessageWindow(kWindowClass, WndProc, this); }
 
   Mp3Properties props_;
   com::ConnectionPoint events_;
