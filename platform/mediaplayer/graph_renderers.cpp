@@ -80,4 +80,26 @@ void RemoveIfUnconnected(IGraphBuilder* graph, IBaseFilter* f) {
   if (!connected) graph->RemoveFilter(f);
 }
 
+IAsyncReader* SourceReaderOf(IGraphBuilder* graph) {
+  Ptr<IEnumFilters> filters;
+  if (!graph || FAILED(graph->EnumFilters(filters.Out()))) return nullptr;
+  Ptr<IBaseFilter> f;
+  while (filters->Next(1, f.Out(), nullptr) == S_OK) {
+    Ptr<IEnumPins> pins;
+    Ptr<IPin> pin;
+    if (SUCCEEDED(f->EnumPins(pins.Out()))) {
+      while (pins->Next(1, pin.Out(), nullptr) == S_OK) {
+        PIN_DIRECTION dir;
+        IAsyncReader* reader = nullptr;
+        if (SUCCEEDED(pin->QueryDirection(&dir)) && dir == PINDIR_OUTPUT &&
+            SUCCEEDED(pin->QueryInterface(IID_IAsyncReader, reinterpret_cast<void**>(&reader))))
+          return reader;
+        pin.Reset();
+      }
+    }
+    f.Reset();
+  }
+  return nullptr;
+}
+
 }  // namespace vorne::media

@@ -21,5 +21,9 @@ bool HasRendererOf(IGraphBuilder* graph, REFGUID kind);
 IBaseFilter* AddPlainVideoRenderer(IGraphBuilder* graph);
 // Takes f out of the graph when the render left it unconnected.
 void RemoveIfUnconnected(IGraphBuilder* graph, IBaseFilter* f);
+// The byte reader of the graph's source: the first output pin that reads
+// the media at any offset (a file or an address). Null when no filter has
+// one. The caller releases it.
+IAsyncReader* SourceReaderOf(IGraphBuilder* graph);
 
 }  // namespace vorne::media

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mediaplayer/clip_tags.h"
 #include "platform/mediaplayer/graph_renderers.h"
 #include "platform/mediaplayer/player_registry.h"
 #include "platform/mediaplayer/wave_volume.h"
@@ -14,6 +15,7 @@
 #include "runtime/com/dispatch.h"
 #include "runtime/com/message_window.h"
 #include "runtime/com/object.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::media {
 
@@ -127,6 +129,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
     if (control_) {
       control_->Stop();
       ChangeState(kStateStopped);
+      Park();
     }
     Drain();
   }
@@ -168,28 +171,37 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   }
 
   double Duration() const {
+    if (parked_) return parkedDuration_;
     LONGLONG d = 0;
     if (!seeking_ || FAILED(seeking_->GetDuration(&d))) return 0;
     return static_cast<double>(d) / kUnitsPerSecond;
   }
   double Position() const {
+    if (parked_) return parkedPosition_;
     LONGLONG p = 0;
     if (!seeking_ || FAILED(seeking_->GetCurrentPosition(&p))) return 0;
     return static_cast<double>(p) / kUnitsPerSecond;
   }
   void Seek(double seconds) {
-    RequireMedia();
+    if (!parked_) RequireMedia();
     double d = Duration();
     if (seconds < 0) seconds = 0;
     if (d > 0 && seconds > d) seconds = d;
+    if (parked_) {
+      parkedPosition_ = seconds;
+      return;
+    }
     LONGLONG t = static_cast<LONGLONG>(seconds * kUnitsPerSecond + 0.5);
     Check(seeking_->SetPositions(&t, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning));
   }
 
-  std::wstring ClipInfo(long /*item*/) const {
-    // The graph keeps no clip texts for local files and the streams it
-    // opens here; an item the clip lacks reads as empty text.
-    return std::wstring();
+  // A text of the open clip's tags: ID3v2 where it has the field, else
+  // ID3v1. An item the clip lacks reads as empty text.
+  std::wstring ClipInfo(long item) const {
+    auto field = ClipFieldOfItem(item);
+    if (!field) return std::wstring();
+    if (const auto& v2 = clipV2_[*field]) return std::wstring(v2->begin(), v2->end());
+    return text::AnsiToWide(clipV1_[*field]);
   }
 
   void ApplyVolume() {
@@ -228,8 +240,31 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   static void Check(HRESULT hr) {
     if (FAILED(hr)) throw com::ComError(hr);
   }
-  void RequireMedia() const {
+  void RequireMedia() {
+    if (parked_) Unpark();
     if (!control_) throw com::ComError(E_UNEXPECTED);
+  }
+
+  // A stopped clip of sound lets go of its graph, and with it of the sound
+  // device, whose mixer would otherwise keep running; the next transport
+  // call builds it again at the stopped position. A picture stays, as its
+  // window shows the stopped frame.
+  void Park() {
+    if (!control_ || HasRendererOf(graph_.Get(), MEDIATYPE_Video)) return;
+    parkedDuration_ = Duration();
+    parkedPosition_ = Position();
+    ReleaseGraph();
+    parked_ = true;
+  }
+  void Unpark() {
+    parked_ = false;
+    HRESULT hr = BuildGraph(fileName_);
+    if (FAILED(hr)) {
+      ReleaseGraph();
+      throw com::ComError(hr);
+    }
+    LONGLONG t = static_cast<LONGLONG>(parkedPosition_ * kUnitsPerSecond + 0.5);
+    seeking_->SetPositions(&t, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
   }
 
   HRESULT BuildGraph(const std::wstring& name) {
@@ -256,7 +291,30 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
     seeking_->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     graphEvents_->SetNotifyWindow(reinterpret_cast<OAHWND>(window_), kMsgGraphEvent, 0);
     ApplyVolume();
+    if (!clipRead_) ReadClipTexts();
+    clipRead_ = true;
     return S_OK;
+  }
+
+  // The tags at both ends of the media, through the source's own reader,
+  // so an address reads as a file does.
+  void ReadClipTexts() {
+    auto reader = com::Ptr<IAsyncReader>::Adopt(SourceReaderOf(graph_.Get()));
+    if (!reader) return;
+    uint8_t header[10];
+    if (reader->SyncRead(0, sizeof header, header) == S_OK) {
+      if (size_t n = Id3v2HeadBytes(header)) {
+        std::vector<uint8_t> head(n);
+        // A short read leaves zeros, which end the frames.
+        if (SUCCEEDED(reader->SyncRead(0, static_cast<LONG>(n), head.data())))
+          clipV2_ = ReadId3v2Texts(head.data(), head.size());
+      }
+    }
+    LONGLONG total = 0, available = 0;
+    uint8_t tail[128];
+    if (SUCCEEDED(reader->Length(&total, &available)) && total >= static_cast<LONGLONG>(sizeof tail) &&
+        reader->SyncRead(total - static_cast<LONGLONG>(sizeof tail), sizeof tail, tail) == S_OK)
+      clipV1_ = ReadId3v1Texts(tail);
   }
 
   void ReleaseGraph() {
@@ -273,6 +331,10 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   // follows reports the new state.
   void Close() {
     ReleaseGraph();
+    parked_ = false;
+    clipRead_ = false;
+    clipV2_ = {};
+    clipV1_ = {};
     MSG m;
     while (window_ && PeekMessageW(&m, window_, kMsgGraphEvent, kMsgGraphEvent, PM_REMOVE)) {
     }
@@ -326,6 +388,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
       seeking_->SetPositions(&zero, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
       Queue(kEventEndOfStream, {LongVar(0)});
       ChangeState(kStateStopped);
+      Park();
     }
     Drain();
   }
@@ -354,6 +417,12 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   Ptr<IMediaEventEx> graphEvents_;
   Ptr<IBasicAudio> audio_;
   std::wstring fileName_;
+  Id3v2Texts clipV2_;
+  Id3v1Texts clipV1_;
+  bool clipRead_ = false;  // the clip texts are read (once per clip)
+  bool parked_ = false;      // stopped, with the graph let go
+  double parkedDuration_ = 0;
+  double parkedPosition_ = 0;
   long state_ = kStateClosed;
   long errorCode_ = 0;
   std::deque<Pending> queue_;

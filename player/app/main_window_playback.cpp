@@ -444,11 +444,20 @@ void FrmMain::SetState(int state) {
         else if (a == "Next Button") on = v.next;
         else continue;
         if (img->Enabled() != on) img->SetEnabled(on);
-        if (on || !playback_) continue;
+        if (!playback_) continue;
         // A disabled button shows its disabled cell; the same cell is not
-        // cut again while the button still shows it.
+        // cut again while the button still shows it. A button enabled
+        // again while it shows that cell gets its normal cell back, so it
+        // does not look disabled (a stream opened from the closed state
+        // would keep it otherwise).
         auto& shown = Playback().disabledShown[i];
-        if (shown.lock() != img->GetPicture() || !img->GetPicture()) {
+        const bool showsDisabled = img->GetPicture() && shown.lock() == img->GetPicture();
+        if (on) {
+            if (showsDisabled) {
+                MapPicture(*img, Tables.imgPICS4imgInfo[i].Picture, 1, 4, 0);
+                shown.reset();
+            }
+        } else if (!showsDisabled) {
             MapPicture(*img, Tables.imgPICS4imgInfo[i].Picture, 1, 4, 3);
             shown = img->GetPicture();
         }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "runtime/activex/screen.h"
 #include "runtime/com/error.h"
 
 namespace vorne::activex {
@@ -158,9 +159,7 @@ HFONT FontProperty::Handle() {
     if (handle_ || !font_) return handle_;
     FontSpec face;
     if (!ReadFontSpec(font_.Get(), face)) return nullptr;
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpiY();
     LOGFONTW lf = {};
     lf.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(face.points) * dpi / 72.0));
     lf.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;

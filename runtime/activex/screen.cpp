@@ -4,11 +4,28 @@
 
 namespace vorne::activex {
 
-TwipsScale ScreenTwipsScale() {
-    HDC dc = GetDC(nullptr);
-    TwipsScale s = TwipsScale::FromDpi(dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0, dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0);
-    if (dc) ReleaseDC(nullptr, dc);
-    return s;
+namespace {
+struct ScreenFacts {
+    int dpiX = 0, dpiY = 0;
+    ScreenFacts() {
+        if (HDC dc = GetDC(nullptr)) {
+            dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+            dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+            ReleaseDC(nullptr, dc);
+        }
+    }
+};
+const ScreenFacts& Facts() {
+    static const ScreenFacts facts;
+    return facts;
 }
+}  // namespace
+
+const TwipsScale& ScreenTwipsScale() {
+    static const TwipsScale scale = TwipsScale::FromDpi(Facts().dpiX, Facts().dpiY);
+    return scale;
+}
+
+int ScreenDpiY() { return Facts().dpiY > 0 ? Facts().dpiY : 96; }
 
 }  // namespace vorne::activex

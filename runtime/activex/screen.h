@@ -1,7 +1,9 @@
 #pragma once
-// The screen's twips-per-pixel factors.
+// The screen's pixels per inch and twips-per-pixel factors. They are read
+// once: the system's resolution holds for the whole session.
 #include "runtime/activex/twips.h"
 
 namespace vorne::activex {
-TwipsScale ScreenTwipsScale();
+const TwipsScale& ScreenTwipsScale();
+int ScreenDpiY();  // pixels per logical inch down; 96 when the screen gives none
 }

@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "runtime/activex/picture.h"
+#include "runtime/activex/screen.h"
 #include "runtime/basic/basic.h"
+#include "runtime/com/message_window.h"
 #include "runtime/forms/app_text.h"
 #include "runtime/forms/commands.h"
 
@@ -92,9 +94,7 @@ T* WindowObject(HWND h, UINT msg, LPARAM lp) {
 }
 
 HFONT MakeFont(const FontSpec& f) {
-    HDC screen = GetDC(nullptr);
-    int height = -static_cast<int>(std::lround(f.size * GetDeviceCaps(screen, LOGPIXELSY) / 72.0));
-    ReleaseDC(nullptr, screen);
+    int height = -static_cast<int>(std::lround(f.size * activex::ScreenDpiY() / 72.0));
     return CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, f.strikethrough,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
@@ -102,16 +102,7 @@ HFONT MakeFont(const FontSpec& f) {
 
 }  // namespace
 
-const TwipsScale& ScreenScale() {
-    static const TwipsScale scale = [] {
-        HDC dc = GetDC(nullptr);
-        TwipsScale s = TwipsScale::FromDpi(dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0,
-                                           dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0);
-        if (dc) ReleaseDC(nullptr, dc);
-        return s;
-    }();
-    return scale;
-}
+const TwipsScale& ScreenScale() { return activex::ScreenTwipsScale(); }
 
 // ---------------------------------------------------------------- Picture
 
@@ -509,7 +500,7 @@ void Timer::SetEnabled(bool on) {
 }
 
 void Timer::Sync() {
-    HWND h = form_.hwnd_;
+    HWND h = form_.timer_window_;
     const bool want = enabled_ && interval_ > 0 && h;
     if (!want) {
         if (running_ && h) KillTimer(h, id_);
@@ -581,6 +572,7 @@ void Form::Load() {
                             placed ? r.bottom - r.top : CW_USEDEFAULT, nullptr, nullptr, Instance(), this);
     if (!hwnd_) return;
     Registry().push_back(this);
+    timer_window_ = com::CreateMessageWindow(L"VorneFormTimers", TimerWindowProc, this);
     for (Control* c : controls_.BottomToTop()) static_cast<FormControl*>(c)->Attach(hwnd_);
     Restack();
     for (Timer* t : timers_) t->Sync();
@@ -606,8 +598,13 @@ void Form::Destroy() {
     RECT r;
     if (GetWindowRect(h, &r)) design_ = r;
     for (Timer* t : timers_) {
-        if (t->running_) KillTimer(h, t->id_);
+        if (t->running_) KillTimer(timer_window_, t->id_);
         t->running_ = false;
+    }
+    if (timer_window_) {
+        SetWindowLongPtrW(timer_window_, GWLP_USERDATA, 0);
+        DestroyWindow(timer_window_);
+        timer_window_ = nullptr;
     }
     for (Control* c : controls_.BottomToTop()) static_cast<FormControl*>(c)->Detach();
     capture_ = nullptr;
@@ -633,6 +630,18 @@ bool Form::UnloadAll() {
         }
     }
     return all && Registry().empty();
+}
+
+LRESULT CALLBACK Form::TimerWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    Form* f = com::MessageWindowOwner<Form>(h);
+    if (msg != WM_TIMER || !f) return DefWindowProcW(h, msg, wp, lp);
+    for (Timer* t : f->timers_) {
+        if (t->id_ == wp) {
+            t->Tick();
+            break;
+        }
+    }
+    return 0;
 }
 
 HWND Form::hWnd() {
@@ -915,14 +924,6 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SIZE:
         if (!quiet_resize_) Form_Resize();
-        return 0;
-    case WM_TIMER:
-        for (Timer* t : timers_) {
-            if (t->id_ == wp) {
-                t->Tick();
-                break;
-            }
-        }
         return 0;
     case WM_KEYDOWN: case WM_SYSKEYDOWN: {
         int key = static_cast<int>(wp);

@@ -228,7 +228,8 @@ private:
 
 // A timer of a form: ticks (OnTimer) every Interval ms while Enabled, with
 // an interval above 0, and while its form is loaded. A real timer is never
-// set with an interval of 0.
+// set with an interval of 0. Its WM_TIMER goes to the form's timer window
+// (Form::TimerWindow), not to the form's own window.
 class Timer {
 public:
     Timer(Form& form, std::string name);
@@ -289,6 +290,8 @@ public:
     bool Loaded() const { return hwnd_ != nullptr; }
     // The window; loads the form when it is not loaded.
     HWND hWnd();
+    // Where the form's timers tick; null while the form is not loaded.
+    HWND TimerWindow() const { return timer_window_; }
 
     // --- the window
     bool Visible() const;
@@ -372,6 +375,7 @@ private:
     void AddControl(FormControl* c);
     void RemoveControl(FormControl* c);
     void Destroy();
+    static LRESULT CALLBACK TimerWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 
     std::string name_;
     HWND hwnd_ = nullptr;
@@ -385,6 +389,9 @@ private:
     vorne::forms::ZOrder controls_;
     std::vector<Timer*> timers_;
     UINT_PTR next_timer_id_ = 1;
+    // The form's timers tick on a message-only window of their own, so the
+    // ticks stay out of whatever is hooked into the form's window.
+    HWND timer_window_ = nullptr;
     FormControl* capture_ = nullptr;  // control that took the last button press
     bool capture_form_ = false;
 };

@@ -335,16 +335,16 @@ TEST(TimerTest, TicksOnlyWhileEnabledWithInterval) {
     t.OnTimer = [&] { ++ticks; };
     f.Load();
     EXPECT_FALSE(t.Running());  // interval 0: no system timer
-    SendMessageA(f.hWnd(), WM_TIMER, t.Id(), 0);
+    SendMessageA(f.TimerWindow(), WM_TIMER, t.Id(), 0);
     EXPECT_EQ(ticks, 0);
     t.SetInterval(1000);
     EXPECT_TRUE(t.Running());
-    SendMessageA(f.hWnd(), WM_TIMER, t.Id(), 0);
-    SendMessageA(f.hWnd(), WM_TIMER, t.Id() + 100, 0);  // someone else's id
+    SendMessageA(f.TimerWindow(), WM_TIMER, t.Id(), 0);
+    SendMessageA(f.TimerWindow(), WM_TIMER, t.Id() + 100, 0);  // someone else's id
     EXPECT_EQ(ticks, 1);
     t.SetEnabled(false);
     EXPECT_FALSE(t.Running());
-    SendMessageA(f.hWnd(), WM_TIMER, t.Id(), 0);
+    SendMessageA(f.TimerWindow(), WM_TIMER, t.Id(), 0);
     EXPECT_EQ(ticks, 1);
     EXPECT_THROW(t.SetInterval(70000), InvalidPropertyValue);
     EXPECT_THROW(t.SetInterval(-1), InvalidPropertyValue);

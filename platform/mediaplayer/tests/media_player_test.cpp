@@ -11,6 +11,7 @@
 #include "platform/mediaplayer/media_player.h"
 #include "platform/mediaplayer/wave_volume.h"
 #include "runtime/com/late_bound.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::media {
 namespace {
@@ -91,6 +92,12 @@ class MediaPlayerTest : public ::testing::Test {
     com::PutProperty(player_.Get(), kDispFileName, v);
     VariantClear(&v);
   }
+  std::wstring ClipInfo(long item) {
+    com::Variant r;
+    if (FAILED(com::CallMethod(player_.Get(), kDispClipInfo, {com::LongArg(item)}, &r)) || r.Get().vt != VT_BSTR)
+      return L"<failed>";
+    return r.Get().bstrVal ? r.Get().bstrVal : L"";
+  }
   HRESULT Call(DISPID id) {
     rec_.inCall = true;
     HRESULT hr = com::CallMethod(player_.Get(), id);
@@ -139,9 +146,26 @@ TEST_F(MediaPlayerTest, PauseSeekAndStopReadBackAndReportWithinTheCall) {
   // A second stop changes nothing and raises nothing.
   EXPECT_EQ(Call(kDispStop), S_OK);
   EXPECT_EQ(rec_.stateChangesInsideCall, 3);
-  // Playing again from the stop goes on to the end.
+  // A stopped clip keeps its length and place, takes a seek, and plays on
+  // from there to the end.
+  EXPECT_NEAR(Double(kDispDuration), 1.0, 0.1);
+  const double stoppedAt = Double(kDispPosition);
+  EXPECT_GE(stoppedAt, 0.45);
+  com::PutProperty(player_.Get(), kDispPosition, com::DoubleArg(0.75));
+  EXPECT_NEAR(Double(kDispPosition), 0.75, 0.01);
+  EXPECT_EQ(State(), kStateStopped);
   EXPECT_EQ(Call(kDispPlay), S_OK);
+  EXPECT_EQ(State(), kStatePlaying);
+  EXPECT_GE(Double(kDispPosition), 0.7);
   ASSERT_TRUE(PumpUntil([&] { return rec_.Saw("end"); }, 5));
+  EXPECT_NEAR(Double(kDispPosition), 0.0, 0.05);
+  EXPECT_NEAR(Double(kDispDuration), 1.0, 0.1);
+  // After the end, pause and play build the clip again from its start.
+  EXPECT_EQ(Call(kDispPause), S_OK);
+  EXPECT_EQ(State(), kStatePaused);
+  EXPECT_NEAR(Double(kDispPosition), 0.0, 0.05);
+  EXPECT_EQ(Call(kDispPlay), S_OK);
+  EXPECT_EQ(State(), kStatePlaying);
 }
 
 TEST_F(MediaPlayerTest, ANameWithAccentsAndKanjiPlays) {
@@ -175,6 +199,36 @@ TEST_F(MediaPlayerTest, AFileThatIsNoMediaReportsFormatNotSupported) {
   EXPECT_NE(Call(kDispPlay), S_OK);
   EXPECT_EQ(State(), kStateClosed);
   DeleteFileW(L"not media.mp3");
+}
+
+// The clip information of a clip's tags: ID3v2 texts in UTF-16, ID3v1 for
+// the fields ID3v2 lacks, through the address method and the file name.
+TEST_F(MediaPlayerTest, ClipInformationComesFromTheClipsTags) {
+  VARIANT where = com::TextArg("clip_v2.mp3");
+  ASSERT_EQ(com::CallMethod(player_.Get(), kDispOpen, {where}), S_OK);
+  VariantClear(&where);
+  ASSERT_TRUE(PumpUntil([&] { return rec_.Saw("ready 4"); }, 5));
+  EXPECT_EQ(ClipInfo(8), L"Caf\x00e9 \x2019Night\x2019 \x591c");
+  EXPECT_EQ(ClipInfo(9), L"\x00c4rtist");
+  EXPECT_EQ(ClipInfo(10), L"\x6f22\x5b57 Album");
+  EXPECT_EQ(ClipInfo(11), L"");
+  EXPECT_EQ(ClipInfo(7), L"");
+
+  rec_.log.clear();
+  OpenFile(L"clip_mixed.mp3");
+  ASSERT_TRUE(PumpUntil([&] { return rec_.Saw("new stream"); }, 5));
+  EXPECT_EQ(ClipInfo(8), L"Two");
+  EXPECT_EQ(ClipInfo(9), text::AnsiToWide("Caf\xe9"));
+  EXPECT_EQ(ClipInfo(10), L"V1 Album");
+
+  // An untagged clip, and no clip at all, give empty texts.
+  rec_.log.clear();
+  OpenFile(L"tone440.mp3");
+  ASSERT_TRUE(PumpUntil([&] { return rec_.Saw("new stream"); }, 5));
+  EXPECT_EQ(ClipInfo(8), L"");
+  OpenFile(L"");
+  EXPECT_EQ(ClipInfo(8), L"");
+  EXPECT_EQ(ClipInfo(9), L"");
 }
 
 TEST(RenderErrorCode, MapsToTheTwoCodesThePlayerKnows) {

@@ -12,6 +12,7 @@
 
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
+#include "player/app/main_window_playback.h"
 #include "player/app/subclass_client.h"
 #include "player/skin_art/canvas.h"
 #include "runtime/com/late_bound.h"
@@ -263,6 +264,26 @@ TEST_F(MainWindowFace, SkinFileWithEveryKindOfElement) {
     EXPECT_FALSE(w_.img1.Visible());
     EXPECT_FALSE(w_.img2.Visible());
     EXPECT_FALSE(w_.txtCaption.Visible());
+}
+
+// A transport button disabled by the state shows its disabled cell, and
+// its normal cell once a state enables it again.
+TEST_F(MainWindowFace, AButtonEnabledAgainShowsItsNormalCell) {
+    ASSERT_TRUE(w_.OpenSkin(WriteFullSkin()));
+    w_.Playback();
+    forms::Image& play = w_.imgPICS4img[1];
+    const COLORREF normal = PixelOf(play.GetPicture(), 5, 5);
+    w_.SetState(psClosed);
+    EXPECT_FALSE(play.Enabled());
+    const COLORREF disabled = PixelOf(play.GetPicture(), 5, 5);
+    EXPECT_NE(disabled, normal);
+    w_.SetState(psClosed);  // repeated: the same cell stays
+    EXPECT_EQ(PixelOf(play.GetPicture(), 5, 5), disabled);
+    w_.SetState(psPlaying);
+    EXPECT_TRUE(play.Enabled());
+    EXPECT_EQ(PixelOf(play.GetPicture(), 5, 5), normal);
+    w_.SetState(psClosed);
+    EXPECT_EQ(PixelOf(play.GetPicture(), 5, 5), disabled);
 }
 
 // The ANSI code page's own letters in a folder name: é under 1252, kanji

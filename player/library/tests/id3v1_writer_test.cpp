@@ -13,6 +13,7 @@
 #include "player/core/genres.h"
 #include "player/core/song_info.h"
 #include "player/library/file_ops.h"
+#include "runtime/testing/mpeg_frames.h"
 #include "test_util.h"
 
 #ifndef _WIN32
@@ -282,15 +283,6 @@ std::string EyeD3Value(const std::string& listing, const std::string& label) {
     return v;
 }
 
-// A few MPEG audio frames: eyeD3 lists tags of files it takes for sound.
-std::string MpegFrames(int n) {
-    std::string frame("\xFF\xFB\x90\x64", 4);
-    frame.resize(417, '\0');
-    std::string s;
-    for (int i = 0; i < n; ++i) s += frame;
-    return s;
-}
-
 constexpr char kTheirFields[] = "-t 'Their Title' -a 'Their Artist' -A 'Their Album' ";
 
 // The tag another tagger wrote (kTheirFields, 2001, "Their comment", Blues,
@@ -350,7 +342,7 @@ TEST(Id3v1Interop, TaggersReadOursAndWeReadTheirs) {
     const Tagger taggers[] = {
         {"id3v2", HaveId3v2, Audio(3000), "id3v2 -l ",
          "id3v2 -1 " + std::string(kTheirFields) + "-y 2001 -c 'Their comment' -g 0 -T 9 ", Id3v2Value},
-        {"eyeD3", HaveEyeD3, MpegFrames(8), "eyeD3 --no-color -1 ",
+        {"eyeD3", HaveEyeD3, vorne::test_support::MpegFrames(8), "eyeD3 --no-color -1 ",
          "eyeD3 --no-color -1 --to-v1.1 " + std::string(kTheirFields) +
              "-Y 2001 -c 'Their comment' -G Blues -n 9 ",
          EyeD3Field},
