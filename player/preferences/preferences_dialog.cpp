@@ -457,7 +457,7 @@ LRESULT FrmOptions::Form_Message(UINT msg, WPARAM wp, LPARAM lp, bool& handled) 
         }
         break;
     case WM_NOTIFY: {
-        if (TS.Notify(lp)) {
+        if (TS.FormNotify(lp)) {
             handled = true;
             break;
         }

@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "runtime/forms/forms.h"
+#include "runtime/forms/windowed_control.h"
 
 namespace vorne::forms {
 
-class CommandButton : public FormControl {
+class CommandButton : public WindowedControl {
 public:
     CommandButton(Form& form, std::string name, int index = -1);
     ~CommandButton() override;
@@ -21,18 +21,12 @@ public:
     // Runs Click, as a press of the button does.
     void SetValue(bool pressed);
 
-    bool Windowless() const override { return false; }
     void Attach(HWND form_window) override;
-    void Detach() override;
-    void Restack(HWND below) override;
-    HWND Window() const override { return hwnd_; }
 
 protected:
-    void Changed(const Rect& old_bounds) override;
+    void Notify(int code) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    HWND hwnd_ = nullptr;
     std::string caption_;
 };
 

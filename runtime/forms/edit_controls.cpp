@@ -21,51 +21,6 @@ std::string WindowText(HWND h) {
 
 }  // namespace
 
-// ------------------------------------------------------------ shared
-
-WindowedControl::~WindowedControl() { Detach(); }
-
-void WindowedControl::Create(HWND form_window, const char* cls, DWORD style, DWORD ex_style, const std::string& text) {
-    if (hwnd_) return;
-    hwnd_ = CreateWindowExA(ex_style, cls, text.c_str(),
-                            WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | style | (Visible() ? WS_VISIBLE : 0), Left(),
-                            Top(), Width(), Height(), form_window, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    SetWindowSubclass(hwnd_, &WindowedControl::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
-    if (!Enabled()) EnableWindow(hwnd_, FALSE);
-}
-
-void WindowedControl::Detach() {
-    if (!hwnd_) return;
-    ReadBack();
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    RemoveWindowSubclass(h, &WindowedControl::Proc, 1);
-    DestroyWindow(h);
-}
-
-void WindowedControl::Restack(HWND below) {
-    if (hwnd_) SetWindowPos(hwnd_, below, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void WindowedControl::Changed(const Rect&) {
-    if (!hwnd_) return;
-    SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
-    EnableWindow(hwnd_, Enabled());
-}
-
-LRESULT CALLBACK WindowedControl::Proc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<WindowedControl*>(data);
-    if (m == kReflectedCommand) {
-        self->Notify(HIWORD(w));
-        return 0;
-    }
-    if (m == WM_NCDESTROY) RemoveWindowSubclass(h, &WindowedControl::Proc, 1);
-    return DefSubclassProc(h, m, w, l);
-}
-
 // ------------------------------------------------------------ text box
 
 TextEdit::TextEdit(Form& form, std::string name, int index) : WindowedControl(form, std::move(name), index) {

@@ -13,36 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/forms/forms.h"
+#include "runtime/forms/windowed_control.h"
 
 namespace vorne::forms {
-
-// What every windowed control here shares: its window follows the
-// control's place, visibility and enabled state, and sits in the form's
-// order.
-class WindowedControl : public FormControl {
-public:
-    using FormControl::FormControl;
-    ~WindowedControl() override;
-    bool Windowless() const override { return false; }
-    void Detach() override;
-    void Restack(HWND below) override;
-    HWND Window() const override { return hwnd_; }
-
-protected:
-    void Changed(const Rect& old_bounds) override;
-    // Creates the window of class cls with the style bits; the font, the
-    // enabled state and the subclass follow.
-    void Create(HWND form_window, const char* cls, DWORD style, DWORD ex_style, const std::string& text);
-    // A notification from the window (the code of WM_COMMAND).
-    virtual void Notify(int code) {}
-    // Called before the window goes, to keep what it holds.
-    virtual void ReadBack() {}
-    HWND hwnd_ = nullptr;
-
-private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-};
 
 class TextEdit : public WindowedControl {
 public:

@@ -4,7 +4,7 @@
 
 namespace vorne::forms {
 
-ListBox::ListBox(Form& form, std::string name, int index) : FormControl(form, std::move(name), index) {
+ListBox::ListBox(Form& form, std::string name, int index) : WindowedControl(form, std::move(name), index) {
     if (form.Loaded()) Attach(form.hWnd());
 }
 
@@ -78,70 +78,46 @@ void ListBox::ReadBack() {
 
 void ListBox::Attach(HWND form_window) {
     if (hwnd_) return;
-    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                            WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | WS_TABSTOP | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_USETABSTOPS |
-                                LBS_NOINTEGRALHEIGHT | (Visible() ? WS_VISIBLE : 0),
-                            Left(), Top(), Width(), Height(), form_window, nullptr, GetModuleHandleA(nullptr),
-                            nullptr);
-    if (!hwnd_) return;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    SetWindowSubclass(hwnd_, &ListBox::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
-    if (!Enabled()) EnableWindow(hwnd_, FALSE);
-    Fill();
+    Create(form_window, "LISTBOX",
+           WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, "");
+    if (hwnd_) Fill();
 }
 
-void ListBox::Detach() {
-    if (!hwnd_) return;
-    ReadBack();
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    RemoveWindowSubclass(h, &ListBox::Proc, 1);
-    DestroyWindow(h);
-}
-
-void ListBox::Restack(HWND below) {
-    if (hwnd_) SetWindowPos(hwnd_, below, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void ListBox::Changed(const Rect&) {
-    if (!hwnd_) return;
-    SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
-    EnableWindow(hwnd_, Enabled());
-}
-
-LRESULT CALLBACK ListBox::Proc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<ListBox*>(data);
+bool ListBox::Message(UINT m, WPARAM w, LPARAM l, LRESULT& result) {
     switch (m) {
-    case WM_LBUTTONDBLCLK: {
-        LRESULT r = DefSubclassProc(h, m, w, l);
-        if (self->OnDblClickItem) self->OnDblClickItem();
-        return r;
-    }
+    case WM_LBUTTONDBLCLK:
+        result = Default(m, w, l);
+        if (OnDblClickItem) OnDblClickItem();
+        return true;
     case WM_RBUTTONDOWN:
-        if (self->OnMouseDown) {
+        if (OnMouseDown) {
             MouseEvent e;
             e.button = vbRightButton;
             if (w & MK_SHIFT) e.shift |= vbShiftMask;
             if (w & MK_CONTROL) e.shift |= vbCtrlMask;
             e.x = static_cast<float>(static_cast<short>(LOWORD(l))) * TwipsPerPixelX();
             e.y = static_cast<float>(static_cast<short>(HIWORD(l))) * TwipsPerPixelY();
-            self->OnMouseDown(e);
-            return 0;
+            OnMouseDown(e);
+            result = 0;
+            return true;
         }
-        break;
+        return false;
     case WM_KEYDOWN:
-        if (self->OnKeyDown) {
+        if (OnKeyDown) {
             int key = static_cast<int>(w), shift = 0;
             if (GetKeyState(VK_SHIFT) < 0) shift |= vbShiftMask;
             if (GetKeyState(VK_CONTROL) < 0) shift |= vbCtrlMask;
             if (GetKeyState(VK_MENU) < 0) shift |= vbAltMask;
-            self->OnKeyDown(key, shift);
-            if (key == 0) return 0;  // dropped by the handler
+            OnKeyDown(key, shift);
+            if (key == 0) {  // dropped by the handler
+                result = 0;
+                return true;
+            }
         }
-        break;
+        return false;
+    default:
+        return false;
     }
-    return DefSubclassProc(h, m, w, l);
 }
 
 }  // namespace vorne::forms

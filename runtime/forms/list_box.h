@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/forms/forms.h"
+#include "runtime/forms/windowed_control.h"
 
 namespace vorne::forms {
 
-class ListBox : public FormControl {
+class ListBox : public WindowedControl {
 public:
     ListBox(Form& form, std::string name, int index = -1);
     ~ListBox() override;
@@ -36,20 +36,14 @@ public:
     std::function<void()> OnDblClickItem;
     std::function<void(int& key, int& shift)> OnKeyDown;
 
-    bool Windowless() const override { return false; }
     void Attach(HWND form_window) override;
-    void Detach() override;
-    void Restack(HWND below) override;
-    HWND Window() const override { return hwnd_; }
 
 protected:
-    void Changed(const Rect& old_bounds) override;
+    bool Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void ReadBack() override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     void Fill();
-    void ReadBack();
-    HWND hwnd_ = nullptr;
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int index_ = -1;

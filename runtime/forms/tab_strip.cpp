@@ -4,7 +4,7 @@
 
 namespace vorne::forms {
 
-TabStrip::TabStrip(Form& form, std::string name, int index) : FormControl(form, std::move(name), index) {
+TabStrip::TabStrip(Form& form, std::string name, int index) : WindowedControl(form, std::move(name), index) {
     if (form.Loaded()) Attach(form.hWnd());
 }
 
@@ -37,7 +37,7 @@ Rect TabStrip::PageArea() const {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-bool TabStrip::Notify(LPARAM lp) {
+bool TabStrip::FormNotify(LPARAM lp) {
     const auto* n = reinterpret_cast<const NMHDR*>(lp);
     if (!hwnd_ || !n || n->hwndFrom != hwnd_) return false;
     if (n->code == TCN_SELCHANGE) {
@@ -57,11 +57,8 @@ void TabStrip::Attach(HWND form_window) {
     if (hwnd_) return;
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
-    hwnd_ = CreateWindowExA(0, WC_TABCONTROLA, "",
-                            WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0), Left(), Top(),
-                            Width(), Height(), form_window, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Create(form_window, WC_TABCONTROLA, 0, 0, "");
     if (!hwnd_) return;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     for (size_t i = 0; i < tabs_.size(); ++i) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
@@ -69,25 +66,6 @@ void TabStrip::Attach(HWND form_window) {
         SendMessageA(hwnd_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
     if (selected_ >= 1) SendMessageA(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(selected_ - 1), 0);
-    if (!Enabled()) EnableWindow(hwnd_, FALSE);
-}
-
-void TabStrip::Detach() {
-    if (!hwnd_) return;
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    DestroyWindow(h);
-}
-
-void TabStrip::Restack(HWND below) {
-    if (hwnd_) SetWindowPos(hwnd_, below, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void TabStrip::Changed(const Rect&) {
-    if (!hwnd_) return;
-    SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
-    EnableWindow(hwnd_, Enabled());
 }
 
 }  // namespace vorne::forms

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/forms/forms.h"
+#include "runtime/forms/windowed_control.h"
 
 namespace vorne::forms {
 
-class TabStrip : public FormControl {
+class TabStrip : public WindowedControl {
 public:
     TabStrip(Form& form, std::string name, int index = -1);
     ~TabStrip() override;
@@ -30,19 +30,11 @@ public:
     std::function<void()> OnTabClick;
 
     // A WM_NOTIFY that reached the form; true when it was this control's.
-    bool Notify(LPARAM lp);
+    bool FormNotify(LPARAM lp);
 
-    bool Windowless() const override { return false; }
     void Attach(HWND form_window) override;
-    void Detach() override;
-    void Restack(HWND below) override;
-    HWND Window() const override { return hwnd_; }
-
-protected:
-    void Changed(const Rect& old_bounds) override;
 
 private:
-    HWND hwnd_ = nullptr;
     std::vector<std::string> tabs_;
     int selected_ = 1;
 };
