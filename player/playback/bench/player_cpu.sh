@@ -10,6 +10,12 @@ bin=$(readlink -f "${1:?the bin folder of a build}")
 here=$(dirname "$(readlink -f "$0")")
 wine_run="$here/../../../scripts/wine-run"
 [[ -x "$bin/vorne_control_alone.exe" ]] || { echo "player_cpu: $bin/vorne_control_alone.exe is missing" >&2; exit 2; }
+# A player already running in the prefix would take the song over from the
+# one started here, which would then measure nothing.
+if pgrep -f "Vorne.exe" >/dev/null; then
+  echo "player_cpu: a Vorne.exe is already running; close it first" >&2
+  exit 2
+fi
 dir=$(mktemp -d /tmp/vorne-cpu.XXXXXX)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$dir"' EXIT
@@ -64,3 +70,4 @@ echo "the player's own share while playing: $(echo "scale=2; $playing-$alone" | 
 sleep 3
 measure "the player, idle" "$pid"
 kill "$pid" 2>/dev/null || true
+for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
