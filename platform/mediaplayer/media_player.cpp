@@ -78,28 +78,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
                             {&IID_IConnectionPointContainer, static_cast<IConnectionPointContainer*>(this)}});
   }
 
-  // IDispatch, from the member table (no type information).
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-    if (!n) return E_POINTER;
-    *n = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ti) override {
-    if (ti) *ti = nullptr;
-    return DISP_E_BADINDEX;
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID, DISPID* ids) override {
-    size_t count = 0;
-    const auto* members = Members(count);
-    return com::GetIDsOfNames(members, count, names, n, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* r, EXCEPINFO* e,
-                                   UINT* a) override {
-    size_t count = 0;
-    const auto* members = Members(count);
-    Ptr<IUnknown> keep(static_cast<IDispatch*>(this));  // a handler raised inside may drop us
-    return com::Invoke(*this, members, count, id, flags, p, r, e, a);
-  }
+  VORNE_DISPATCH_TABLE(MediaPlayer)
 
   // IConnectionPointContainer
   HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** e) override {
@@ -108,8 +87,6 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {
     return com::FindConnectionPointIn({&events_}, riid, cp);
   }
-
-  static const DispMember<MediaPlayer>* Members(size_t& count);
 
   // Transport. Each raises the change of play state it causes before it
   // returns.

@@ -45,18 +45,7 @@ class Mp3InfoControl : public com::Object, public IDispatch, public IConnectionP
                            {{&IID_IDispatch, static_cast<IDispatch*>(this)},
                             {&IID_IConnectionPointContainer, static_cast<IConnectionPointContainer*>(this)}});
   }
-  VORNE_DISPATCH_NO_TYPEINFO()
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID, DISPID* ids) override {
-    size_t count = 0;
-    const auto* members = Members(count);
-    return com::GetIDsOfNames(members, count, names, n, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* r,
-                                   EXCEPINFO* e, UINT* a) override {
-    size_t count = 0;
-    const auto* members = Members(count);
-    return com::Invoke(*this, members, count, id, flags, p, r, e, a);
-  }
+  VORNE_DISPATCH_TABLE(Mp3InfoControl)
 
   HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** e) override {
     return com::EnumConnectionPointsOf({&events_}, e);
@@ -97,8 +86,6 @@ class Mp3InfoControl : public com::Object, public IDispatch, public IConnectionP
   }
   long FrameCount() const { return output_ ? job_.Length() : props_.FrameCount; }
   const Mp3Properties& Props() const { return props_; }
-
-  static const DispMember<Mp3InfoControl>* Members(size_t& count);
 
  private:
   void PostSlice() {

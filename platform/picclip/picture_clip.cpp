@@ -91,28 +91,7 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
         return com::QueryTable(riid, ppv, {{&IID_IDispatch, static_cast<IDispatch*>(this)}});
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        if (!n) return E_POINTER;
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ti) override {
-        if (ti) *ti = nullptr;
-        return DISP_E_BADINDEX;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID, DISPID* ids) override {
-        size_t count = 0;
-        const auto* members = Members(count);
-        return com::GetIDsOfNames(members, count, names, n, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* r,
-                                     EXCEPINFO* e, UINT* a) override {
-        size_t count = 0;
-        const auto* members = Members(count);
-        return com::Invoke(*this, members, count, id, flags, p, r, e, a);
-    }
-
-    static const DispMember<PictureClip>* Members(size_t& count);
+    VORNE_DISPATCH_TABLE(PictureClip)
 
     void GetPicture(DispCall& c) {
         if (!picture_) {

@@ -180,3 +180,27 @@ HRESULT GetTypeInfoFor(REFIID iid, UINT index, ITypeInfo** info);
         if (ti) *ti = nullptr;                                                                  \
         return DISP_E_BADINDEX;                                                                 \
     }
+
+// The four IDispatch methods of an object bound late, by dispatch id or by
+// name, from the member table of class Cls, without type information. The
+// object stays alive for the whole of an Invoke, as a handler raised from
+// inside it may drop the last reference. The class defines
+//   const DispMember<Cls>* Cls::Members(size_t& count)
+#define VORNE_DISPATCH_TABLE(Cls)                                                               \
+    static const ::vorne::com::DispMember<Cls>* Members(size_t& count);                        \
+    VORNE_DISPATCH_NO_TYPEINFO()                                                                \
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID,              \
+                                            DISPID* ids) override {                             \
+        size_t count = 0;                                                                       \
+        const auto* members = Members(count);                                                   \
+        return ::vorne::com::GetIDsOfNames(members, count, names, n, ids);                      \
+    }                                                                                           \
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p,        \
+                                     VARIANT* r, EXCEPINFO* e, UINT* a) override {              \
+        size_t count = 0;                                                                       \
+        const auto* members = Members(count);                                                   \
+        AddRef();                                                                               \
+        HRESULT hr = ::vorne::com::Invoke(*this, members, count, id, flags, p, r, e, a);        \
+        Release();                                                                              \
+        return hr;                                                                              \
+    }
