@@ -141,54 +141,14 @@ HRESULT GetTypeInfoFor(REFIID iid, UINT index, ITypeInfo** info);
 
 }  // namespace vorne::com
 
-// The four IDispatch methods of a dual interface, answered from the member
-// table of class Cls and the type information of iid. The class defines
+// GetIDsOfNames and Invoke answered from the member table of class Cls,
+// which defines
 //   const DispMember<Cls>* Cls::Members(size_t& count)
-// (usually returning a function-local static array).
-#define VORNE_DISPATCH_IMPL(Cls, iid)                                                           \
+// (usually returning a function-local static array). The object stays
+// alive for the whole of an Invoke, as a handler raised from inside it may
+// drop the last reference.
+#define VORNE_DISPATCH_MEMBERS(Cls)                                                             \
     static const ::vorne::com::DispMember<Cls>* Members(size_t& count);                        \
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {                              \
-        if (!n) return E_POINTER;                                                               \
-        *n = 1;                                                                                 \
-        return S_OK;                                                                            \
-    }                                                                                           \
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID, ITypeInfo** ti) override {              \
-        return ::vorne::com::GetTypeInfoFor(iid, i, ti);                                        \
-    }                                                                                           \
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID,              \
-                                            DISPID* ids) override {                             \
-        size_t count = 0;                                                                       \
-        const auto* members = Members(count);                                                   \
-        return ::vorne::com::GetIDsOfNames(members, count, names, n, ids);                      \
-    }                                                                                           \
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p,        \
-                                     VARIANT* r, EXCEPINFO* e, UINT* a) override {              \
-        size_t count = 0;                                                                       \
-        const auto* members = Members(count);                                                   \
-        return ::vorne::com::Invoke(*this, members, count, id, flags, p, r, e, a);              \
-    }
-
-// The two type-information methods of an IDispatch that has none (late
-// binding by dispatch id only).
-#define VORNE_DISPATCH_NO_TYPEINFO()                                                            \
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {                              \
-        if (!n) return E_POINTER;                                                               \
-        *n = 0;                                                                                 \
-        return S_OK;                                                                            \
-    }                                                                                           \
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ti) override {                \
-        if (ti) *ti = nullptr;                                                                  \
-        return DISP_E_BADINDEX;                                                                 \
-    }
-
-// The four IDispatch methods of an object bound late, by dispatch id or by
-// name, from the member table of class Cls, without type information. The
-// object stays alive for the whole of an Invoke, as a handler raised from
-// inside it may drop the last reference. The class defines
-//   const DispMember<Cls>* Cls::Members(size_t& count)
-#define VORNE_DISPATCH_TABLE(Cls)                                                               \
-    static const ::vorne::com::DispMember<Cls>* Members(size_t& count);                        \
-    VORNE_DISPATCH_NO_TYPEINFO()                                                                \
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT n, LCID,              \
                                             DISPID* ids) override {                             \
         size_t count = 0;                                                                       \
@@ -204,3 +164,35 @@ HRESULT GetTypeInfoFor(REFIID iid, UINT index, ITypeInfo** info);
         Release();                                                                              \
         return hr;                                                                              \
     }
+
+// The four IDispatch methods of a dual interface: the member table of class
+// Cls and the type information of iid.
+#define VORNE_DISPATCH_IMPL(Cls, iid)                                                           \
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {                              \
+        if (!n) return E_POINTER;                                                               \
+        *n = 1;                                                                                 \
+        return S_OK;                                                                            \
+    }                                                                                           \
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID, ITypeInfo** ti) override {              \
+        return ::vorne::com::GetTypeInfoFor(iid, i, ti);                                        \
+    }                                                                                           \
+    VORNE_DISPATCH_MEMBERS(Cls)
+
+// The two type-information methods of an IDispatch that has none (late
+// binding by dispatch id only).
+#define VORNE_DISPATCH_NO_TYPEINFO()                                                            \
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {                              \
+        if (!n) return E_POINTER;                                                               \
+        *n = 0;                                                                                 \
+        return S_OK;                                                                            \
+    }                                                                                           \
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ti) override {                \
+        if (ti) *ti = nullptr;                                                                  \
+        return DISP_E_BADINDEX;                                                                 \
+    }
+
+// The four IDispatch methods of an object bound late, by dispatch id or by
+// name, from the member table of class Cls, without type information.
+#define VORNE_DISPATCH_TABLE(Cls)                                                               \
+    VORNE_DISPATCH_NO_TYPEINFO()                                                                \
+    VORNE_DISPATCH_MEMBERS(Cls)
