@@ -2,6 +2,7 @@
 
 #include <dshow.h>
 
+#include <algorithm>
 #include <deque>
 #include <new>
 #include <string>
@@ -274,23 +275,26 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   }
 
   // The tags at both ends of the media, through the source's own reader,
-  // so an address reads as a file does.
+  // so an address reads as a file does. Only bytes the source already
+  // holds are read: a read past them would wait for a download, and for a
+  // live stream the end never comes.
   void ReadClipTexts() {
     auto reader = com::Ptr<IAsyncReader>::Adopt(SourceReaderOf(graph_.Get()));
-    if (!reader) return;
+    LONGLONG total = 0, available = 0;
+    if (!reader || FAILED(reader->Length(&total, &available)) || available < 10) return;
     uint8_t header[10];
     if (reader->SyncRead(0, sizeof header, header) == S_OK) {
-      if (size_t n = Id3v2HeadBytes(header)) {
+      const size_t n = static_cast<size_t>(std::min<LONGLONG>(Id3v2HeadBytes(header), available));
+      if (n > 0) {
         std::vector<uint8_t> head(n);
         // A short read leaves zeros, which end the frames.
         if (SUCCEEDED(reader->SyncRead(0, static_cast<LONG>(n), head.data())))
           clipV2_ = ReadId3v2Texts(head.data(), head.size());
       }
     }
-    LONGLONG total = 0, available = 0;
     uint8_t tail[128];
-    if (SUCCEEDED(reader->Length(&total, &available)) && total >= static_cast<LONGLONG>(sizeof tail) &&
-        reader->SyncRead(total - static_cast<LONGLONG>(sizeof tail), sizeof tail, tail) == S_OK)
+    const auto tailSize = static_cast<LONGLONG>(sizeof tail);
+    if (available >= total && total >= tailSize && reader->SyncRead(total - tailSize, sizeof tail, tail) == S_OK)
       clipV1_ = ReadId3v1Texts(tail);
   }
 
