@@ -12,7 +12,7 @@ wine_run="$here/../../../scripts/wine-run"
 [[ -x "$bin/vorne_control_alone.exe" ]] || { echo "player_cpu: $bin/vorne_control_alone.exe is missing" >&2; exit 2; }
 # A player already running in the prefix would take the song over from the
 # one started here, which would then measure nothing.
-if pgrep -f "Vorne.exe" >/dev/null; then
+if pgrep -f '[\\/]Vorne[.]exe' >/dev/null; then
   echo "player_cpu: a Vorne.exe is already running; close it first" >&2
   exit 2
 fi
