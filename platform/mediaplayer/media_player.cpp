@@ -135,6 +135,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
       PostDrain();
       return;
     }
+    ReadClipTexts();
     errorCode_ = 0;
     if (address) Queue(kEventBuffering, {BoolVar(false)});
     Queue(kEventReadyStateChange, {LongVar(kReadyInteractive)});
@@ -269,8 +270,6 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
     seeking_->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     graphEvents_->SetNotifyWindow(reinterpret_cast<OAHWND>(window_), kMsgGraphEvent, 0);
     ApplyVolume();
-    if (!clipRead_) ReadClipTexts();
-    clipRead_ = true;
     return S_OK;
   }
 
@@ -313,7 +312,6 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   void Close() {
     ReleaseGraph();
     parked_ = false;
-    clipRead_ = false;
     clipV2_ = {};
     clipV1_ = {};
     MSG m;
@@ -400,8 +398,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   std::wstring fileName_;
   Id3v2Texts clipV2_;
   Id3v1Texts clipV1_;
-  bool clipRead_ = false;  // the clip texts are read (once per clip)
-  bool parked_ = false;      // stopped, with the graph let go
+  bool parked_ = false;  // stopped, with the graph let go
   double parkedDuration_ = 0;
   double parkedPosition_ = 0;
   long state_ = kStateClosed;
