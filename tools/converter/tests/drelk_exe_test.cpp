@@ -35,9 +35,13 @@ TEST(DrelkExe, StartsWithItsWindowAndWritesTheAuthorFileAtExit) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
     EXPECT_EQ(pid, pi.dwProcessId);
+    // The window is found by its caption as soon as it is made, before the
+    // form has put up its menu bar and run its load: wait for the program
+    // to settle into its message loop first.
+    WaitForInputIdle(pi.hProcess, 10000);
+    for (int i = 0; i < 100 && !(IsWindowVisible(w) && GetMenu(w)); ++i) Sleep(50);
     EXPECT_TRUE(GetMenu(w));
-    // The author-details file exists from the start on (the window may be
-    // found while the program is still starting).
+    // The author-details file exists from the start on.
     for (int i = 0; i < 100 && !vb::FileExists(dir + "VornesUser.ini"); ++i) Sleep(50);
     EXPECT_TRUE(vb::FileExists(dir + "VornesUser.ini"));
     PostMessageA(w, WM_CLOSE, 0, 0);
