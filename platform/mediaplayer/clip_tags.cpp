@@ -10,9 +10,8 @@ namespace vorne::media {
 
 namespace {
 
-uint32_t Syncsafe32(const uint8_t* p) {
-  return (uint32_t{p[0]} << 21) | (uint32_t{p[1]} << 14) | (uint32_t{p[2]} << 7) | uint32_t{p[3]};
-}
+using mp3::Syncsafe32;
+
 uint32_t Plain32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | uint32_t{p[3]};
 }

@@ -118,7 +118,7 @@ uint64_t Id3v2Size(const uint8_t* p, size_t n) {
   if (p[3] == 0xFF || p[4] == 0xFF) return 0;
   for (int i = 6; i < 10; ++i)
     if (p[i] & 0x80) return 0;
-  uint64_t body = (uint64_t{p[6]} << 21) | (uint64_t{p[7]} << 14) | (uint64_t{p[8]} << 7) | uint64_t{p[9]};
+  const uint64_t body = Syncsafe32(p + 6);
   bool footer = (p[5] & 0x10) != 0;
   return 10 + body + (footer ? 10 : 0);
 }

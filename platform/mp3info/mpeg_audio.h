@@ -37,6 +37,12 @@ struct FrameHeader {
 // the sync is missing, or any field holds a reserved or free-format value.
 std::optional<FrameHeader> ParseFrameHeader(const uint8_t* p, size_t n);
 
+// A 28-bit number stored in four bytes of seven bits each, high first, as
+// ID3v2 sizes are.
+inline uint32_t Syncsafe32(const uint8_t* p) {
+  return (uint32_t{p[0]} << 21) | (uint32_t{p[1]} << 14) | (uint32_t{p[2]} << 7) | uint32_t{p[3]};
+}
+
 // Size of an ID3v2 block at the start of data (header, body and footer),
 // or 0 when data does not begin with a valid one.
 uint64_t Id3v2Size(const uint8_t* p, size_t n);

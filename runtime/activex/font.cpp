@@ -159,9 +159,8 @@ HFONT FontProperty::Handle() {
     if (handle_ || !font_) return handle_;
     FontSpec face;
     if (!ReadFontSpec(font_.Get(), face)) return nullptr;
-    const int dpi = ScreenDpiY();
     LOGFONTW lf = {};
-    lf.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(face.points) * dpi / 72.0));
+    lf.lfHeight = ScreenFontHeight(static_cast<double>(face.points));
     lf.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = face.italic;
     lf.lfUnderline = face.underline;

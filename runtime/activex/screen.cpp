@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cmath>
+
 namespace vorne::activex {
 
 namespace {
@@ -27,5 +29,7 @@ const TwipsScale& ScreenTwipsScale() {
 }
 
 int ScreenDpiY() { return Facts().dpiY > 0 ? Facts().dpiY : 96; }
+
+int ScreenFontHeight(double points) { return -static_cast<int>(std::lround(points * ScreenDpiY() / 72.0)); }
 
 }  // namespace vorne::activex

@@ -6,4 +6,7 @@
 namespace vorne::activex {
 const TwipsScale& ScreenTwipsScale();
 int ScreenDpiY();  // pixels per logical inch down; 96 when the screen gives none
+// The font height (LOGFONT's lfHeight: negative, in character height) of a
+// size in points on the screen.
+int ScreenFontHeight(double points);
 }

@@ -7,8 +7,6 @@ CommandButton::CommandButton(Form& form, std::string name, int index)
     if (form.Loaded()) Attach(form.hWnd());
 }
 
-CommandButton::~CommandButton() { Detach(); }
-
 void CommandButton::SetCaption(std::string text) {
     caption_ = std::move(text);
     if (hwnd_) SetWindowTextA(hwnd_, caption_.c_str());

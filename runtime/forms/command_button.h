@@ -14,7 +14,6 @@ namespace vorne::forms {
 class CommandButton : public WindowedControl {
 public:
     CommandButton(Form& form, std::string name, int index = -1);
-    ~CommandButton() override;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string text);

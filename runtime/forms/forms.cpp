@@ -94,8 +94,7 @@ T* WindowObject(HWND h, UINT msg, LPARAM lp) {
 }
 
 HFONT MakeFont(const FontSpec& f) {
-    int height = -static_cast<int>(std::lround(f.size * activex::ScreenDpiY() / 72.0));
-    return CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, f.strikethrough,
+    return CreateFontA(activex::ScreenFontHeight(f.size), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, f.strikethrough,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
 }
@@ -500,15 +499,15 @@ void Timer::SetEnabled(bool on) {
 }
 
 void Timer::Sync() {
-    HWND h = form_.timer_window_;
-    const bool want = enabled_ && interval_ > 0 && h;
+    const bool want = enabled_ && interval_ > 0 && form_.Loaded();
     if (!want) {
-        if (running_ && h) KillTimer(h, id_);
+        if (running_ && form_.timer_window_) KillTimer(form_.timer_window_, id_);
         running_ = false;
         return;
     }
     if (running_ && running_interval_ == interval_) return;
-    running_ = SetTimer(h, id_, static_cast<UINT>(interval_), nullptr) != 0;
+    HWND h = form_.MakeTimerWindow();
+    running_ = h && SetTimer(h, id_, static_cast<UINT>(interval_), nullptr) != 0;
     running_interval_ = interval_;
 }
 
@@ -572,7 +571,6 @@ void Form::Load() {
                             placed ? r.bottom - r.top : CW_USEDEFAULT, nullptr, nullptr, Instance(), this);
     if (!hwnd_) return;
     Registry().push_back(this);
-    timer_window_ = com::CreateMessageWindow(L"VorneFormTimers", TimerWindowProc, this);
     for (Control* c : controls_.BottomToTop()) static_cast<FormControl*>(c)->Attach(hwnd_);
     Restack();
     for (Timer* t : timers_) t->Sync();
@@ -630,6 +628,11 @@ bool Form::UnloadAll() {
         }
     }
     return all && Registry().empty();
+}
+
+HWND Form::MakeTimerWindow() {
+    if (!timer_window_) timer_window_ = com::CreateMessageWindow(L"VorneFormTimers", TimerWindowProc, this);
+    return timer_window_;
 }
 
 LRESULT CALLBACK Form::TimerWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {

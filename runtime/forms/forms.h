@@ -290,7 +290,8 @@ public:
     bool Loaded() const { return hwnd_ != nullptr; }
     // The window; loads the form when it is not loaded.
     HWND hWnd();
-    // Where the form's timers tick; null while the form is not loaded.
+    // Where the form's timers tick; null until one of them first runs
+    // while the form is loaded, and again once the form is unloaded.
     HWND TimerWindow() const { return timer_window_; }
 
     // --- the window
@@ -375,6 +376,7 @@ private:
     void AddControl(FormControl* c);
     void RemoveControl(FormControl* c);
     void Destroy();
+    HWND MakeTimerWindow();  // made when a timer first runs: most forms have none
     static LRESULT CALLBACK TimerWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 
     std::string name_;

@@ -8,8 +8,6 @@ TabStrip::TabStrip(Form& form, std::string name, int index) : WindowedControl(fo
     if (form.Loaded()) Attach(form.hWnd());
 }
 
-TabStrip::~TabStrip() { Detach(); }
-
 void TabStrip::SetTabs(std::vector<std::string> captions) {
     tabs_ = std::move(captions);
     if (selected_ > TabCount()) selected_ = TabCount() > 0 ? 1 : 0;

@@ -16,7 +16,6 @@ namespace vorne::forms {
 class TabStrip : public WindowedControl {
 public:
     TabStrip(Form& form, std::string name, int index = -1);
-    ~TabStrip() override;
 
     void SetTabs(std::vector<std::string> captions);
     int TabCount() const { return static_cast<int>(tabs_.size()); }

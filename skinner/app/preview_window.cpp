@@ -2,14 +2,13 @@
 
 #include <commdlg.h>
 
-#include <cmath>
-
 #include "player/app/component_ids.h"
 #include "player/app/components.h"
 #include "Dunmere.h"
 #include "Plovex1.h"
 #include "platform/region/region.h"
 #include "runtime/activex/picture.h"
+#include "runtime/activex/screen.h"
 #include "runtime/com/late_bound.h"
 #include "skinner/app/win_pictures.h"
 
@@ -33,11 +32,8 @@ double EventNumber(DISPPARAMS* params, UINT i) {
 // The system's font box preset from font and colour (screen and printer
 // fonts, with the effects part).
 bool SystemFontBox(HWND owner, skin::SkinFont& font, int32_t& colour) {
-    HDC dc = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
     LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(font.size * dpi / 72.0));
+    lf.lfHeight = activex::ScreenFontHeight(font.size);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.italic;
     lf.lfUnderline = font.underline;
