@@ -18,6 +18,17 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 export DISPLAY=${VORNE_DISPLAY:-:99}
 
+# Wine turns a program's arguments into wide text by the Unix locale, and under
+# C or POSIX it drops the high bit of every byte ("Café.mp3" reaches the
+# program as "CafC).mp3"). Such a locale, or none, becomes C.UTF-8 for the
+# character type; a locale that names a code set of its own is kept.
+case ${LC_ALL:-${LC_CTYPE:-${LANG:-}}} in
+  ''|C|POSIX)
+    if [ -n "${LC_ALL:-}" ]; then LC_ALL=C.UTF-8; export LC_ALL
+    else LC_CTYPE=C.UTF-8; export LC_CTYPE
+    fi ;;
+esac
+
 # Whether this host runs 32-bit user code (some kernels have IA-32
 # emulation off): a small 32-bit program must start. VORNE_NO_WIN32=1 says
 # no on any host. Prints the reason when it cannot.

@@ -7,6 +7,7 @@ bool AppClosing = false;
 bool PlaybackActive = false;
 bool Seeking = false, VolumeChanging = false, AdvanceRequested = false, InterruptWait = false;
 bool BuildingListTitles = false;
+bool TagEditorOpen = false;
 std::string CurrentFile;
 SongInfoRecord CurrentSongInfo;
 std::string PlayListPath;

@@ -26,6 +26,8 @@ extern bool AppClosing;
 extern bool PlaybackActive;
 extern bool Seeking, VolumeChanging, AdvanceRequested, InterruptWait;
 extern bool BuildingListTitles;
+// The tag editor is loaded: each new stream fills it from the song now playing.
+extern bool TagEditorOpen;
 // The path now playing, "STREAM" for a network stream, "" after a missing file.
 extern std::string CurrentFile;
 extern SongInfoRecord CurrentSongInfo;

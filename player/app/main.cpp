@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "player/app/components.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/trace.h"
@@ -41,15 +42,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
     }
     if (run) {
+        player::WarmUpFaceComponents();
         // The windows the menu opens that are built on the main window.
-        player::frmMain().ShowOutputWindow = [] { player::output::frmOutput().Show(); };
-        player::frmMain().ShowVideoWindow = [] { player::video::frmVideo().Show(); };
-        player::frmMain().VideoControl = []() -> IDispatch* {
-            player::video::FrmVideo& v = player::video::frmVideo();
-            if (!v.Loaded()) v.Load();
-            return v.Vid() ? v.Vid()->Dispatch() : nullptr;
-        };
-        player::frmMain().UnloadVideoWindow = [] { player::video::frmVideo().Unload(); };
+        player::output::ConnectToMainWindow();
+        player::video::ConnectToMainWindow();
         player::frmMain().Load();
         forms::Form::Run();
     }

@@ -107,6 +107,7 @@ void FrmMain::Form_Load() {
         return;
     }
     Step(1, "start");
+    faceLoading_ = true;
     // 2. The help file lives beside the program.
     HelpFile = forms::HelpFilePath(App::Path());
     Step(2, "help file");
@@ -123,7 +124,7 @@ void FrmMain::Form_Load() {
     Step(5, ("version " + VersionText).c_str());
     // 6. The media control opens on an empty name.
     OpenMediaControl();
-    Step(6, NSPlay1() ? "media open" : "media not open");
+    Step(6, "media open");
     // 7. Defaults of the options before the file is read.
     Options.SnapDistance = 10;
     Options.ShowVideoWindow = 1;
@@ -191,6 +192,24 @@ void FrmMain::Form_Load() {
     // 19. The toggles.
     RefreshAllOptions();
     Step(19, "toggles");
+    // The face is complete: it goes on screen before the media control,
+    // the tray icon and the menu are made, none of which it needs.
+    if (Visible()) {
+        UpdateWindow(hWnd());
+        Trace("shown");
+    }
+    FinishLoadAfterFace();
+}
+
+void FrmMain::FinishLoadAfterFace() {
+    FrmList& list = frmList();
+    if (list.Loaded() && list.Visible()) UpdateWindow(list.hWnd());
+    faceLoading_ = false;
+    // 6, done now: the control, then a start's song.
+    MakeMediaControl();
+    std::vector<std::function<void()>> plays;
+    plays.swap(playsAfterFace_);
+    for (auto& play : plays) play();
     // 20. The tray icon.
     Tray1.OnEvent = [this](int event, int button) { Tray1_Event(event, button); };
     SetTrayPicture(Options.TrayIconIndex);
@@ -203,7 +222,6 @@ void FrmMain::Form_Load() {
     // 22. The popup menu.
     CreateCoolMenu();
     Step(22, "menu");
-    if (Visible()) Trace("shown");
 }
 
 void FrmMain::LoadOptions() {
@@ -220,7 +238,7 @@ void FrmMain::LoadOptions() {
             if (list.List1.ListCount() > 0) {
                 list.List1.SetListIndex(0);
                 list.List1.SetSelected(0, true);
-                list.PlaySelected();
+                PlayWhenFaceShown([] { frmList().PlaySelected(); });
             }
         }
     }

@@ -175,6 +175,11 @@ public:
     long CurrentVolume = 0;
     // The media player control NSPlay1 (null until the load opens it).
     IDispatch* NSPlay1() const;
+    // Runs f, which starts playing, once the media control is there. During
+    // the load the control is made only after the face has been painted, so
+    // a start that plays (a song on the command line, the demo song) waits
+    // until then; otherwise f runs at once.
+    void PlayWhenFaceShown(std::function<void()> f);
     // Made on first use (the load opens its control).
     PlaybackWiring& Playback();
     void ProcessStateChange(long oldState, long newState);
@@ -260,12 +265,20 @@ private:
     // An image button element of kind 0 push, 1 toggle, 2 four-state.
     std::unique_ptr<forms::Image> MakeButton(const char* array, int kind, int i);
     void OpenMediaControl();
+    // Makes the control the load asked for, once (its media graph is not
+    // needed to draw the face).
+    void MakeMediaControl();
     void CloseMediaControl();
+    // The end of the load, once the face is on screen.
+    void FinishLoadAfterFace();
 
     HIMAGELIST trayPictures_ = nullptr;
     forms::MenuItem mnuDisplay_{"mnuDisplay"};
     std::vector<std::unique_ptr<forms::MenuItem>> cmdScrolldir_;
     std::unique_ptr<PlaybackWiring> playback_;
+    bool mediaRequested_ = false;  // load step 6 ran; the control is made after the first paint
+    bool faceLoading_ = false;     // the load runs and its face is not yet on screen
+    std::vector<std::function<void()>> playsAfterFace_;
     com::Ptr<SubclassClient> client_;
     Subclasser subclasser_;
     int event_depth_ = 0;

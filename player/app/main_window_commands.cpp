@@ -40,15 +40,10 @@ public:
     void SetBufferingTime(double seconds) override { frmMain().SetBufferingTime(seconds); }
     double BufferingTime() override { return frmMain().BufferingTime(); }
     void SetTrayPicture(int n) override { frmMain().SetTrayPicture(n); }
-    void SetRefreshInterval(int32_t ms) override {
-        FrmMain& w = frmMain();
-        if (ms <= 0) {
-            w.DisplayRefresh.SetEnabled(false);
-        } else {
-            w.DisplayRefresh.SetInterval(ms);
-            w.DisplayRefresh.SetEnabled(true);
-        }
-    }
+    // The interval alone: 0 stops the refresh until a non-zero interval is
+    // applied, whatever switches it on meanwhile; a refresh that playback
+    // or the "Song Info" label has switched off stays off.
+    void SetRefreshInterval(int32_t ms) override { frmMain().DisplayRefresh.SetInterval(ms > 0 ? ms : 0); }
     int32_t SelectedTitle() override { return frmList().List1.ListIndex(); }
     void ReshowTrayIcon() override { frmMain().ReshowTrayIcon(); }
 };
@@ -239,31 +234,40 @@ private:
 
 }  // namespace
 
-void FrmMain::cmdTag_Click() {
+// The tag editor, modal, filled from path (the song now selected when path
+// is empty). Its first use loads it, and the load runs before the fill.
+static void ShowTagEditor(const std::string& path) {
     static TagEditorMediaPlayer player;
-    library::TagEditorHost host;
-    host.env.currentFile = [] { return CurrentFile; };
-    host.env.currentSongInfo = [] { return CurrentSongInfo; };
-    host.env.songInfo = [](const std::string& path) { return GetMp3Info(path); };
-    host.env.codePage = library::AnsiCodePage();
-    host.env.yield = [] { forms::DoEvents(); };
-    host.env.clockMs = [] { return static_cast<int64_t>(GetTickCount64()); };
-    host.player = &player;
-    host.onTop = [](HWND h, bool useOption) {
-        int16_t flag = useOption ? Options.AlwaysOnTop : 0;
-        SetOnTop(flag, h);
-    };
-    host.refreshControls = [] { frmMain().Refresh4Controls(); };
-    host.setOpen = [](bool) {};
     library::FrmIDTAG& editor = library::frmIDTAG();
-    if (!editor.Loaded()) editor.SetHost(std::move(host));
-    // The song the playlist has selected, else the one playing.
-    FrmList& list = frmList();
-    std::string path = CurrentFile;
-    const int i = list.List1.ListIndex();
-    if (i >= 0 && i < list.Store.Count()) path = list.Store.PathAt(i);
+    if (!editor.Loaded()) {
+        library::TagEditorHost host;
+        host.env.currentFile = [] { return CurrentFile; };
+        host.env.currentSongInfo = [] { return CurrentSongInfo; };
+        host.env.songInfo = [](const std::string& p) { return GetMp3Info(p); };
+        host.env.codePage = library::AnsiCodePage();
+        host.env.yield = [] { forms::DoEvents(); };
+        host.env.clockMs = [] { return static_cast<int64_t>(GetTickCount64()); };
+        host.player = &player;
+        host.onTop = [](HWND h, bool useOption) {
+            int16_t flag = useOption ? Options.AlwaysOnTop : 0;
+            SetOnTop(flag, h);
+        };
+        host.refreshControls = [] { frmMain().Refresh4Controls(); };
+        host.setOpen = [](bool open) { TagEditorOpen = open; };
+        editor.SetHost(std::move(host));
+    }
     editor.MapData(path);
     editor.Show(forms::vbModal);
+}
+
+// The song the playlist has selected, else the one playing.
+void FrmMain::cmdTag_Click() { frmList().cmdTag_Click(); }
+
+void FrmList::cmdTag_Click() {
+    const int i = List1.ListIndex();
+    std::string path;
+    if (i >= 0 && i < Store.Count()) path = library::FixFileName(Store.PathAt(i), PlayListPath);
+    ShowTagEditor(path);
 }
 void FrmMain::cmdLoad_Click() { frmList().LoadList(); }
 void FrmMain::cmdSnap_Click() { Form_DblClick(); }

@@ -16,6 +16,7 @@
 #include "player/app/playlist_window.h"
 #include "player/app/trace.h"
 #include "player/core/text_display.h"
+#include "player/library/tageditor/tag_editor_window.h"
 #include "player/playback/displays.h"
 #include "player/skin/element_tables.h"
 #include "runtime/activex/container.h"
@@ -320,6 +321,7 @@ void PlaybackWiring::NewStream() {
         w_.Refresh4Controls();
         w_.UpdateBitFreqLabels();
         Options.LastSongIndex = playback::NextLastSongIndex(Options.LastSongIndex, frmList().List1.ListIndex());
+        if (TagEditorOpen) library::frmIDTAG().MapData("");
         if (!w_.DisplayRefresh.Enabled()) w_.DisplayRefresh.SetEnabled(true);
         PutBool(media.Main(), media::kDispShowVideo, w_.IsCurrentAVideo());
         // The video window takes part in video streams: its own control
@@ -401,7 +403,9 @@ PlaybackWiring& FrmMain::Playback() {
 }
 
 void FrmMain::OpenMediaControl() {
-    if (!NSPlay1()) Playback().Open();
+    // The control itself comes after the first paint (MakeMediaControl):
+    // the poll and every start of a song run only after that.
+    mediaRequested_ = true;
     Timer1.SetInterval(1);
     Timer1.OnTimer = [this] { RunElementEvent([&] { Timer1_Timer(); }); };
     DisplayRefresh.SetInterval(1000);
@@ -416,7 +420,25 @@ void FrmMain::OpenMediaControl() {
     };
 }
 
+void FrmMain::MakeMediaControl() {
+    if (!mediaRequested_) return;
+    mediaRequested_ = false;
+    if (NSPlay1()) return;
+    Trace(Playback().Open() ? "media control created" : "media control not created");
+}
+
+void FrmMain::PlayWhenFaceShown(std::function<void()> f) {
+    if (faceLoading_) {
+        playsAfterFace_.push_back(std::move(f));
+        return;
+    }
+    MakeMediaControl();
+    f();
+}
+
 void FrmMain::CloseMediaControl() {
+    mediaRequested_ = false;
+    playsAfterFace_.clear();
     Timer1.SetEnabled(false);
     FadeTimer.SetEnabled(false);
     if (playback_) Playback().Close();

@@ -72,6 +72,7 @@ FrmList::FrmList()
     mnuSort.Add(cmdSortD);
     mnuFile.SetVisible(false);
     mnuSort.SetVisible(false);
+    cmdTag.OnClick = [this] { cmdTag_Click(); };
     cmdMoveUp.OnClick = [this] { cmdMoveUp_Click(); };
     cmdMoveDn.OnClick = [this] { cmdMoveDn_Click(); };
     cmdSortA.OnClick = [this] { Sort(true); };
@@ -154,16 +155,26 @@ void FrmList::Form_Load() {
     } catch (...) {
     }
     // Playing on start: the remembered entry when it lies in the list, else
-    // a random one or the first.
+    // a random one or the first. The song opens once the main window's face
+    // is on screen; the facts of the entry then selected follow it.
     if (Store.Count() > 0 && Options.PlayListOnStart == 1) {
-        try {
-            frmMain().Playback().PlayOnStart(Options.LastSongIndex);
-        } catch (...) {
-        }
+        const int32_t last = Options.LastSongIndex;
+        frmMain().PlayWhenFaceShown([this, last] {
+            try {
+                frmMain().Playback().PlayOnStart(last);
+            } catch (...) {
+            }
+            ReadSelectedSongInfo();
+        });
+    } else {
+        ReadSelectedSongInfo();
     }
+    SetOnTop(Options.AlwaysOnTop, hWnd());
+}
+
+void FrmList::ReadSelectedSongInfo() {
     const int i = List1.ListIndex();
     if (i >= 0 && i < Store.Count()) CurrentSongInfo = GetMp3Info(library::FixFileName(Store.PathAt(i), PlayListPath));
-    SetOnTop(Options.AlwaysOnTop, hWnd());
 }
 
 void FrmList::Form_Unload(int& cancel) {

@@ -42,11 +42,15 @@ public:
     void cmdMoveUp_Click();
     void cmdMoveDn_Click();
     void Sort(bool ascending);
+    // The tag editor, modal, for the entry at the list index.
+    void cmdTag_Click();
     void List1_DblClick();
 
 private:
     // The selected entries one place up or down, staying selected.
     void MoveSelected(bool up);
+    // CurrentSongInfo from the tag of the entry at the list index.
+    void ReadSelectedSongInfo();
 
 public:
 

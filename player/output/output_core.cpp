@@ -75,7 +75,9 @@ void OutputCore::Load(const std::string& programFolder) {
   host_.SetOnTop(true);
   view_.path = programFolder;
   EnsureSlash();
-  if (host_.TitleCount() == 0) view_.startEnabled = false;
+  // The core outlives the window: each opening starts from the list as it
+  // is then.
+  view_.startEnabled = host_.TitleCount() > 0;
 }
 
 void OutputCore::EnsureSlash() {

@@ -4,6 +4,7 @@
 #include "platform/mediaplayer/media_player.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
+#include "player/app/main_window_playback.h"
 #include "player/app/playlist_window.h"
 #include "player/app/window_procs.h"
 #include "player/core/song_info.h"
@@ -30,7 +31,13 @@ class PlayerOutputHost : public OutputHost {
     const SongInfoRecord rec = GetMp3Info(path, SongInfoContext{});
     return {rec.HasTag, rec.Artist, rec.Title};
   }
-  void ClearPlaybackActive() override { PlaybackActive = false; }
+  // Through the transport, whose flag decides what the stop below means:
+  // cleared there, the stop is no end of a song, so nothing is counted and
+  // the list does not go on.
+  void ClearPlaybackActive() override {
+    PlaybackWiring& p = frmMain().Playback();
+    p.Run([&] { p.transport.SetPlaybackActive(false); });
+  }
   void StopMainPlayer() override {
     if (IDispatch* p = frmMain().NSPlay1()) com::CallMethod(p, media::kDispStop);
   }
@@ -63,5 +70,7 @@ class PlayerOutputHost : public OutputHost {
 std::unique_ptr<OutputHost> MakePlayerOutputHost(forms::Form& dialog) {
   return std::make_unique<PlayerOutputHost>(dialog);
 }
+
+void ConnectToMainWindow() { frmMain().ShowOutputWindow = [] { frmOutput().Show(); }; }
 
 }  // namespace vorne::player::output

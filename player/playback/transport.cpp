@@ -119,7 +119,9 @@ void Transport::ProcessStateChange(long newState) {
   host_.Refresh4Controls();
   if (!playbackActive_ || ownStops_ > 0 || closed_) return;
   host_.SetDisplayRefresh(true);
-  if (newState == 0 && options_.advances && !Waiting()) EndOfTrack(false);
+  // A track that ends during the wait between tracks (one played again
+  // meanwhile) is an end of track like any other.
+  if (newState == 0 && options_.advances && !pauseWait_) EndOfTrack(false);
   host_.Refresh4Controls();
 }
 
@@ -127,30 +129,35 @@ void Transport::EndOfTrack(bool requested) {
   if (!requested && !options_.advances) return;
   host_.CountSong();
   if (options_.wait >= 1) {
-    StartWait(WaitKind::BetweenTracks, options_.wait, WaitingText(std::to_string(options_.wait)));
+    trackWaits_.push_back(StartWait(options_.wait, WaitingText(std::to_string(options_.wait))));
     return;
   }
   Advance();
 }
 
-void Transport::StartWait(WaitKind kind, double seconds, const std::string& text) {
+Transport::Wait Transport::StartWait(double seconds, const std::string& text) {
   host_.SetDisplayRefresh(false);
   host_.ShowWaiting(text);
   int64_t length = seconds > 0 ? static_cast<int64_t>(std::llround(seconds * 1000.0)) : 0;
-  wait_ = Wait{kind, clock_.NowMs(), length, seconds};
+  return Wait{clock_.NowMs(), length, seconds};
 }
 
 void Transport::Tick() {
-  if (!wait_ || closed_) return;
-  if (clock_.NowMs() - wait_->start < wait_->length) return;
-  Wait done = *wait_;
-  wait_.reset();
-  if (done.kind == WaitKind::BetweenTracks) {
+  if (closed_) return;
+  if (pauseWait_) {
+    if (!pauseWait_->Due(clock_.NowMs())) return;
+    const double seconds = pauseWait_->seconds;
+    pauseWait_.reset();
+    if (seconds > 0) host_.AddPlayTime(seconds);
+    ProcessStateChange(0);
+    return;
+  }
+  // The wait started last ends first; one it interrupted, whose time is up
+  // as well by then, ends straight after it.
+  while (!closed_ && !pauseWait_ && !trackWaits_.empty() && trackWaits_.back().Due(clock_.NowMs())) {
+    trackWaits_.pop_back();
     Advance();
     host_.Refresh4Controls();
-  } else {
-    if (done.seconds > 0) host_.AddPlayTime(done.seconds);
-    ProcessStateChange(0);
   }
 }
 
@@ -189,18 +196,23 @@ void Transport::PlayAt(int i) {
 }
 
 void Transport::Play() {
-  CancelWait();
+  InterruptWait();
+  // Set before the play, so that the change of state it reports turns the
+  // display refresh on again (a wait or an error may have left it off). A
+  // control without a file to play leaves the flag as it was.
+  const bool was = playbackActive_;
+  playbackActive_ = true;
   media_.Play();
-  if (media_.PlayState() == 2) playbackActive_ = true;
+  if (media_.PlayState() != 2) playbackActive_ = was;
 }
 
 void Transport::Pause() {
-  CancelWait();
+  InterruptWait();
   media_.Pause();
 }
 
 void Transport::Stop() {
-  CancelWait();
+  InterruptWait();
   playbackActive_ = false;
   media_.Stop();
   media_.SetPosition(0);
@@ -208,17 +220,12 @@ void Transport::Stop() {
 }
 
 void Transport::Next() {
-  bool betweenTracks = WaitingBetweenTracks();
-  CancelWait();
+  InterruptWait();
   if (list_.Count() < 1 || closed_) return;
   playbackActive_ = true;
-  if (betweenTracks) {
-    // The track that ended is counted already.
-    Advance();
-  } else {
-    StopOwn();
-    EndOfTrack(true);
-  }
+  // Also during the wait between tracks: a count and a wait of its own.
+  StopOwn();
+  EndOfTrack(true);
   host_.Refresh4Controls();
 }
 
@@ -227,7 +234,7 @@ void Transport::Previous() {
     Next();
     return;
   }
-  CancelWait();
+  InterruptWait();
   int n = list_.Count();
   if (n < 1 || closed_) return;
   int i = list_.ListIndex();
@@ -235,12 +242,12 @@ void Transport::Previous() {
 }
 
 void Transport::OpenLocation() {
-  CancelWait();
+  InterruptWait();
   playbackActive_ = false;
 }
 
 void Transport::PlaySelected() {
-  CancelWait();
+  InterruptWait();
   if (closed_) return;
   int i = list_.ListIndex();
   if (i < 0 || i >= list_.Count()) return;
@@ -248,7 +255,7 @@ void Transport::PlaySelected() {
   if (library::IsPauseEntry(p)) {
     playbackActive_ = true;
     StopOwn();
-    StartWait(WaitKind::PauseEntry, library::PauseSeconds(p), WaitingText(library::PauseSecondsText(p)));
+    pauseWait_ = StartWait(library::PauseSeconds(p), WaitingText(library::PauseSecondsText(p)));
     return;
   }
   std::string path = library::FixFileName(p, list_.ListFile());
@@ -267,7 +274,8 @@ void Transport::PlayOnStart(int32_t lastSongIndex) {
 }
 
 void Transport::Shutdown() {
-  CancelWait();
+  trackWaits_.clear();
+  pauseWait_.reset();
   closed_ = true;
 }
 

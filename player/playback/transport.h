@@ -7,7 +7,10 @@
 //
 // Waits never run a message loop of their own: a wait is a deadline on the
 // monotonic clock that Tick (called from the main window's poll) completes.
-// Every transport command and every play of another entry cancels it.
+// The wait between tracks runs to its end whatever is done meanwhile; an
+// end of track during it (Next) waits on its own, and the wait it
+// interrupted ends after it, as a nested wait would. A pause entry's wait
+// ends early at any transport command or the play of another entry.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +18,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorne::playback {
 
@@ -127,8 +131,8 @@ class Transport {
   bool PlaybackActive() const { return playbackActive_; }
   void SetPlaybackActive(bool on) { playbackActive_ = on; }
   // A wait between tracks or of a pause entry is running.
-  bool Waiting() const { return wait_.has_value(); }
-  bool WaitingBetweenTracks() const { return wait_ && wait_->kind == WaitKind::BetweenTracks; }
+  bool Waiting() const { return !trackWaits_.empty() || pauseWait_.has_value(); }
+  bool WaitingBetweenTracks() const { return !trackWaits_.empty(); }
 
   // The control reported a change of play state.
   void ProcessStateChange(long newState);
@@ -152,20 +156,20 @@ class Transport {
   std::mt19937& Random() { return rng_; }
 
  private:
-  enum class WaitKind { BetweenTracks, PauseEntry };
   struct Wait {
-    WaitKind kind;
     int64_t start;
     int64_t length;
     double seconds;
+    bool Due(int64_t now) const { return now - start >= length; }
   };
 
   void EndOfTrack(bool requested);
   void Advance();
   void PlayAt(int i);
   void StopOwn();
-  void StartWait(WaitKind kind, double seconds, const std::string& text);
-  void CancelWait() { wait_.reset(); }
+  Wait StartWait(double seconds, const std::string& text);
+  // What a transport command ends: the wait of a pause entry.
+  void InterruptWait() { pauseWait_.reset(); }
 
   MediaControl& media_;
   Playlist& list_;
@@ -176,7 +180,11 @@ class Transport {
   bool playbackActive_ = false;
   bool closed_ = false;
   int ownStops_ = 0;
-  std::optional<Wait> wait_;
+  // The waits between tracks, the one started last at the back: only it
+  // can end, and the one below it ends after it.
+  std::vector<Wait> trackWaits_;
+  // A pause entry's wait; it lies above every wait between tracks.
+  std::optional<Wait> pauseWait_;
 };
 
 }  // namespace vorne::playback

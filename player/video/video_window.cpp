@@ -2,8 +2,12 @@
 
 #include <cmath>
 
+#include "platform/mediaplayer/media_player.h"
 #include "player/app/globals.h"
+#include "player/app/main_window.h"
+#include "player/app/main_window_playback.h"
 #include "player/app/window_procs.h"
+#include "runtime/com/late_bound.h"
 
 namespace vorne::player::video {
 namespace {
@@ -82,7 +86,16 @@ void FrmVideo::Form_Load() {
 
 void FrmVideo::Form_Unload(int&) {
   // The next load starts again with the logo and the control's own size.
-  if (vid_) DestroyVideoPlayer(vid_);
+  // The control closes its file, so nothing plays on out of sight, and
+  // whoever drives it lets it go.
+  if (vid_) {
+    IDispatch* d = vid_->Dispatch();
+    VARIANT none = com::TextArg("");
+    com::PutProperty(d, media::kDispFileName, none);
+    VariantClear(&none);
+    if (Released) Released(d);
+    DestroyVideoPlayer(vid_);
+  }
   vid_ = nullptr;
 }
 
@@ -126,5 +139,20 @@ void FrmVideo::MouseUp(int button, int, int, int) {
 }
 
 FrmVideo& frmVideo() { return forms::DefaultInstance<FrmVideo>(); }
+
+void ConnectToMainWindow() {
+  FrmMain& main = frmMain();
+  main.ShowVideoWindow = [] { frmVideo().Show(); };
+  main.VideoControl = []() -> IDispatch* {
+    FrmVideo& v = frmVideo();
+    if (!v.Loaded()) v.Load();
+    return v.Vid() ? v.Vid()->Dispatch() : nullptr;
+  };
+  main.UnloadVideoWindow = [] { frmVideo().Unload(); };
+  frmVideo().Released = [](IDispatch* d) {
+    playback::DispatchMediaControl& media = frmMain().Playback().media;
+    if (media.Video() == d) media.SetVideo(nullptr);
+  };
+}
 
 }  // namespace vorne::player::video

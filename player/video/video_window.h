@@ -30,6 +30,9 @@ class FrmVideo : public forms::Form, private VideoDisplay, private VideoEvents {
   // Whether the last right-button release opened the popup menu; tests
   // answer the menu here instead of a person.
   std::function<void()> OpenPopup;
+  // The window's unload lets go of its control: whoever was given it to
+  // drive (its dispatch) must drop it here.
+  std::function<void(IDispatch*)> Released;
 
   void cmdOrg_Click() { core_.MenuChosen(kOwnSize); }
   void cmdHalf_Click() { core_.MenuChosen(kHalfSize); }
@@ -66,5 +69,11 @@ class FrmVideo : public forms::Form, private VideoDisplay, private VideoEvents {
 
 // The program's one video window.
 FrmVideo& frmVideo();
+
+// Joins the video window to the program's main window: the menu's "Show
+// Video Window", the control a video stream plays in as well, the unload
+// when a stream is no video; and when the window closes, the main window
+// drives its control no more.
+void ConnectToMainWindow();
 
 }  // namespace vorne::player::video

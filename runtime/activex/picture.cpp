@@ -1,6 +1,12 @@
 #include "runtime/activex/picture.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+
+#include "runtime/activex/picture_size.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::activex {
 
@@ -20,6 +26,14 @@ OLE_HANDLE PictureHandle(IUnknown* pic, short* type) {
     if (FAILED(p->get_Handle(&h))) return 0;
     if (type) p->get_Type(type);
     return h;
+}
+
+HBITMAP PictureBitmap(IUnknown* pic) {
+    short type = PICTYPE_NONE;
+    const OLE_HANDLE h = PictureHandle(pic, &type);
+    if (type != PICTYPE_BITMAP || !h) return nullptr;
+    // Handles are 32-bit values, sign-extended on 64-bit Windows.
+    return reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(static_cast<LONG>(h)));
 }
 
 bool PictureLoaded(IUnknown* pic) {
@@ -90,9 +104,29 @@ com::Ptr<IPictureDisp> PictureFromIcon(HICON icon, bool own) {
     return MakePicture(desc, own);
 }
 
+namespace {
+
+// A bitmap the loader made within the cap; icons and metafiles are drawn
+// by the platform and held in no pixel buffer of the programs.
+bool FitsOnceLoaded(IPicture* pic) {
+    short type = PICTYPE_NONE;
+    PictureHandle(pic, &type);
+    if (type != PICTYPE_BITMAP) return true;
+    BITMAP bm{};
+    if (!GetObjectA(PictureBitmap(pic), sizeof bm, &bm)) return false;
+    return PictureFits(bm.bmWidth, std::llabs(bm.bmHeight));
+}
+
+}  // namespace
+
 com::Ptr<IPicture> LoadPictureBytes(const void* data, size_t size) {
     com::Ptr<IPicture> pic;
-    if (!data || size == 0 || size > 0x7FFFFFFF) return pic;
+    if (!data || size == 0 || size > static_cast<unsigned long long>(kMaxPictureFileBytes)) return pic;
+    // A header that declares more pixels than the programs take is refused
+    // before the platform's loader sets out to hold them.
+    if (const auto declared = DeclaredPictureSize(static_cast<const uint8_t*>(data), size);
+        declared && !PictureFits(declared->width, declared->height))
+        return pic;
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!mem) return pic;
     if (void* p = GlobalLock(mem)) {
@@ -105,7 +139,30 @@ com::Ptr<IPicture> LoadPictureBytes(const void* data, size_t size) {
         return pic;
     }
     OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(pic.Out()));
+    // What the header did not tell (a kind it does not know, a frame larger
+    // than its header says) is measured on the bitmap made.
+    if (pic && !FitsOnceLoaded(pic.Get())) pic.Reset();
     return pic;
+}
+
+com::Ptr<IPicture> LoadPictureFile(const std::string& path) {
+    std::FILE* f = text::OpenFile(path, "rb");
+    if (!f) return {};
+    // A file longer than any picture within the cap is not read at all.
+    const int64_t length = text::FileLength(f);
+    std::string bytes;
+    bool read = false;
+    if (length > 0 && length <= kMaxPictureFileBytes) {
+        try {
+            bytes.resize(static_cast<size_t>(length));
+            read = std::fread(&bytes[0], 1, bytes.size(), f) == bytes.size();
+        } catch (const std::bad_alloc&) {
+            read = false;
+        }
+    }
+    std::fclose(f);
+    if (!read) return {};
+    return LoadPictureBytes(bytes.data(), bytes.size());
 }
 
 }  // namespace vorne::activex

@@ -5,6 +5,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <string>
+
 #include "runtime/activex/twips.h"
 #include "runtime/com/object.h"
 
@@ -25,9 +27,18 @@ com::Ptr<IPictureDisp> PictureFromBitmap(HBITMAP bitmap, bool own);
 // A cursor picture (for MouseIcon).
 com::Ptr<IPictureDisp> PictureFromIcon(HICON icon, bool own);
 // A picture file's bytes (BMP, JPEG, GIF, icon, metafile) through the
-// platform's picture loader; empty when they hold no picture it reads.
+// platform's picture loader; empty when they hold no picture it reads, or
+// one larger than the programs take (picture_size.h), which is refused by
+// its header before it is decoded where the header tells its size.
 com::Ptr<IPicture> LoadPictureBytes(const void* data, size_t size);
+// The picture file at path (ANSI text), the same way: the one loader of
+// every picture file the programs read. Empty when it cannot be read, is no
+// picture, or is larger than the programs take.
+com::Ptr<IPicture> LoadPictureFile(const std::string& path);
 // Copy of the picture's handle type and handle.
 OLE_HANDLE PictureHandle(IUnknown* pic, short* type = nullptr);
+// The bitmap a picture holds (still the picture's own); null for an empty
+// picture or one of any other kind.
+HBITMAP PictureBitmap(IUnknown* pic);
 
 }  // namespace vorne::activex

@@ -250,15 +250,10 @@ HRESULT ReadPicture(IStream* s, VARIANT& out) {
     std::vector<BYTE> bytes(size);
     if (size) hr = ReadAll(s, bytes.data(), size);
     if (FAILED(hr)) return hr;
-    com::Ptr<IStream> mem;
-    hr = CreateStreamOnHGlobal(nullptr, TRUE, mem.Out());
-    if (FAILED(hr)) return hr;
-    hr = WriteAll(mem.Get(), bytes.data(), size);
-    LARGE_INTEGER zero = {};
-    mem->Seek(zero, STREAM_SEEK_SET, nullptr);
+    // Through the programs' one picture loader, with its cap.
+    com::Ptr<IPicture> pic = LoadPictureBytes(bytes.data(), bytes.size());
     IDispatch* disp = nullptr;
-    hr = OleLoadPicture(mem.Get(), size, FALSE, IID_IDispatch, reinterpret_cast<void**>(&disp));
-    if (FAILED(hr)) return hr;
+    if (!pic || FAILED(pic->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&disp)))) return E_FAIL;
     out.vt = VT_DISPATCH;
     out.pdispVal = disp;
     return S_OK;

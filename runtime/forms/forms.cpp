@@ -4,13 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <new>
 
 #include "runtime/activex/picture.h"
 #include "runtime/activex/screen.h"
-#include "runtime/basic/basic.h"
+#include "runtime/com/error.h"
 #include "runtime/com/message_window.h"
 #include "runtime/forms/app_text.h"
 #include "runtime/forms/commands.h"
+#include "runtime/text/ansi.h"
 
 namespace vorne::forms {
 
@@ -118,20 +121,20 @@ Picture::~Picture() {
 }
 
 PictureRef Picture::FromFile(const std::string& path) {
-    // Any picture the platform's loader reads (BMP, JPEG, GIF), kept as a
-    // bitmap of our own: the loader's picture owns its handle.
-    const std::optional<std::string> bytes = vb::ReadWholeFile(path);
-    if (!bytes) return nullptr;
-    com::Ptr<IPicture> pic = activex::LoadPictureBytes(bytes->data(), bytes->size());
-    if (!pic) return nullptr;
-    short type = PICTYPE_UNINITIALIZED;
-    const OLE_HANDLE handle = activex::PictureHandle(pic.Get(), &type);
-    if (type != PICTYPE_BITMAP || !handle) return nullptr;
-    // Handles are 32-bit values, sign-extended on 64-bit Windows.
-    const auto source = reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(static_cast<LONG>(handle)));
+    // Any picture the platform's loader reads (BMP, JPEG, GIF) and the
+    // programs can hold, kept as a bitmap of our own: the loader's picture
+    // owns its handle.
+    com::Ptr<IPicture> pic = activex::LoadPictureFile(path);
+    const HBITMAP source = activex::PictureBitmap(pic.Get());
+    if (!source) return nullptr;
     auto bmp = static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bmp) return nullptr;
-    return std::make_shared<Picture>(bmp);
+    try {
+        return std::make_shared<Picture>(bmp);
+    } catch (const std::bad_alloc&) {
+        DeleteObject(bmp);
+        return nullptr;
+    }
 }
 
 PictureRef Picture::FromResource(int id, HINSTANCE module) {
@@ -439,39 +442,41 @@ LRESULT CALLBACK PictureBoxProcEntry(HWND h, UINT m, WPARAM w, LPARAM l) { retur
 LRESULT CALLBACK PictureBox::Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     auto* self = WindowObject<PictureBox>(h, m, l);
     if (!self) return DefWindowProcA(h, m, w, l);
-    switch (m) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        BitBlt(dc, 0, 0, self->surface_w_, self->surface_h_, self->dc_, 0, 0, SRCCOPY);
-        EndPaint(h, &ps);
-        return 0;
-    }
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        SetCapture(h);
-        self->mouse_down_ = true;
-        if (self->OnMouseDown) self->OnMouseDown(MakeEvent(ButtonOf(m), GET_X_LPARAM(l), GET_Y_LPARAM(l)));
-        return 0;
-    case WM_MOUSEMOVE:
-        if (self->OnMouseMove) self->OnMouseMove(MakeEvent(ButtonsHeld(w), GET_X_LPARAM(l), GET_Y_LPARAM(l)));
-        return 0;
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
-        const int x = GET_X_LPARAM(l), y = GET_Y_LPARAM(l);
-        if (!(w & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
-        if (self->OnMouseUp) self->OnMouseUp(MakeEvent(ButtonOf(m), x, y));
-        if (m == WM_LBUTTONUP && self->mouse_down_ && Rect{0, 0, self->Width(), self->Height()}.Contains(x, y) &&
-            self->OnClick)
-            self->OnClick();
-        self->mouse_down_ = false;
-        return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-        if (self->OnDblClick) self->OnDblClick();
-        return 0;
-    }
-    return DefWindowProcA(h, m, w, l);
+    return RunHandlers([&]() -> LRESULT {
+        switch (m) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(h, &ps);
+            BitBlt(dc, 0, 0, self->surface_w_, self->surface_h_, self->dc_, 0, 0, SRCCOPY);
+            EndPaint(h, &ps);
+            return 0;
+        }
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+            SetCapture(h);
+            self->mouse_down_ = true;
+            if (self->OnMouseDown) self->OnMouseDown(MakeEvent(ButtonOf(m), GET_X_LPARAM(l), GET_Y_LPARAM(l)));
+            return 0;
+        case WM_MOUSEMOVE:
+            if (self->OnMouseMove) self->OnMouseMove(MakeEvent(ButtonsHeld(w), GET_X_LPARAM(l), GET_Y_LPARAM(l)));
+            return 0;
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
+            const int x = GET_X_LPARAM(l), y = GET_Y_LPARAM(l);
+            if (!(w & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+            if (self->OnMouseUp) self->OnMouseUp(MakeEvent(ButtonOf(m), x, y));
+            if (m == WM_LBUTTONUP && self->mouse_down_ && Rect{0, 0, self->Width(), self->Height()}.Contains(x, y) &&
+                self->OnClick)
+                self->OnClick();
+            self->mouse_down_ = false;
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            if (self->OnDblClick) self->OnDblClick();
+            return 0;
+        }
+        return DefWindowProcA(h, m, w, l);
+    });
 }
 
 // ------------------------------------------------------------------ Timer
@@ -638,13 +643,15 @@ HWND Form::MakeTimerWindow() {
 LRESULT CALLBACK Form::TimerWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     Form* f = com::MessageWindowOwner<Form>(h);
     if (msg != WM_TIMER || !f) return DefWindowProcW(h, msg, wp, lp);
-    for (Timer* t : f->timers_) {
-        if (t->id_ == wp) {
-            t->Tick();
-            break;
+    return RunHandlers([&] {
+        for (Timer* t : f->timers_) {
+            if (t->id_ == wp) {
+                t->Tick();
+                break;
+            }
         }
-    }
-    return 0;
+        return LRESULT{0};
+    });
 }
 
 HWND Form::hWnd() {
@@ -886,7 +893,7 @@ LRESULT CALLBACK Form::Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     // answered by the system.
     auto* self = WindowObject<Form>(h, m, l);
     if (!self || self->hwnd_ != h) return DefWindowProcA(h, m, w, l);
-    return self->Handle(m, w, l);
+    return RunHandlers([&] { return self->Handle(m, w, l); });
 }
 
 LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -989,6 +996,31 @@ int DoEvents() {
         DispatchMessageA(&msg);
     }
     return static_cast<int>(Registry().size());
+}
+
+void ShowFailedCommand(std::exception_ptr failure) noexcept {
+    // One box at a time: a handler that fails again while it is up (a
+    // timer, say) is not shown over it.
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
+    try {
+        std::string text = "This command could not be finished.";
+        try {
+            if (failure) std::rethrow_exception(failure);
+        } catch (const std::bad_alloc&) {
+            text = "Not enough memory to finish this command.";
+        } catch (const com::ComError& e) {
+            if (!e.description.empty()) text += " " + text::WideToAnsi(e.description);
+        } catch (const std::exception& e) {
+            if (*e.what()) text = std::string("This command could not be finished: ") + e.what();
+        } catch (...) {
+        }
+        MsgBox(text, vbOKOnly | vbExclamation);
+    } catch (...) {
+        // Not even the box could be shown; the command ends all the same.
+    }
+    showing = false;
 }
 
 int MsgBox(const std::string& prompt, int style, const std::string& title) {

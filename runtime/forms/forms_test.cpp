@@ -1,10 +1,18 @@
 // Forms with real windows under the window system.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "runtime/forms/command_button.h"
 #include "runtime/forms/forms.h"
+#include "runtime/forms/menu.h"
+#include "runtime/testing/huge_bitmap.h"
 
 namespace vorne::forms {
 namespace {
@@ -447,6 +455,119 @@ TEST(AppTest, PathNameCommandAndVersion) {
     EXPECT_EQ(App::EXEName(), "forms_test");
     EXPECT_EQ(App::Command().find("forms_test"), std::string::npos);
     EXPECT_EQ(App::VersionText(), "2.0 (build 1)");
+}
+
+// ---- commands whose handler fails
+
+// A handler that lets an exception out ends its own command and nothing
+// else: the user is told in a box like that of a failed load, and the
+// program takes the next command. Reached as the user reaches them: the
+// menu's command message, a click on the button, a click on an image.
+TEST(FailedCommandTest, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
+    ScriptedDialogs script;
+    ScopedDialogs use(script);
+    Board f;
+    MenuItem menu("mnuFile", "&File"), item("cmdGo", "&Go");
+    menu.Add(item);
+    MenuBar bar(f);
+    bar.Add(menu);
+    CommandButton button(f, "cmdGo");
+    button.Move(0, 0, 60, 24);
+    Image img(f, "imgGo");
+    img.Move(100, 10, 20, 20);
+    f.Move(0, 0, 200 * TwipsPerPixelX(), 100 * TwipsPerPixelY());
+    f.Show();
+    HWND h = f.hWnd();
+    const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+        {"menu", [&] { SendMessageA(h, WM_COMMAND, MAKEWPARAM(item.Id(), 0), 0); }},
+        {"button", [&] { SendMessageA(button.Window(), BM_CLICK, 0, 0); }},
+        {"image", [&] {
+             SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, Point(105, 15));
+             SendMessageA(h, WM_LBUTTONUP, 0, Point(105, 15));
+         }},
+    };
+    const struct {
+        std::function<void()> fail;
+        std::string shown;
+    } failures[] = {
+        {[] { throw std::bad_alloc(); }, "Not enough memory to finish this command."},
+        {[] { throw std::runtime_error("The disk is full."); }, "This command could not be finished: The disk is full."},
+        {[] { throw 42; }, "This command could not be finished."},
+    };
+    int runs = 0;
+    for (const auto& [where, run] : commands) {
+        for (const auto& failure : failures) {
+            SCOPED_TRACE(std::string(where) + ": " + failure.shown);
+            const std::function<void()> handler = [&] {
+                ++runs;
+                failure.fail();
+            };
+            item.OnClick = button.OnClick = img.OnClick = handler;
+            script.QueueMsgBox(vbOK);
+            const size_t before = script.Log().size();
+            const int runs_before = runs;
+            EXPECT_NO_THROW(run());
+            EXPECT_EQ(runs, runs_before + 1);
+            ASSERT_EQ(script.Log().size(), before + 1);
+            EXPECT_EQ(script.Log().back().prompt, failure.shown);
+            EXPECT_EQ(script.Log().back().style, vbOKOnly | vbExclamation);
+            EXPECT_EQ(script.Log().back().title, App::EXEName());
+        }
+        // The next command runs as usual.
+        item.OnClick = button.OnClick = img.OnClick = [&] { ++runs; };
+        const int runs_before = runs;
+        run();
+        EXPECT_EQ(runs, runs_before + 1) << where;
+    }
+    EXPECT_EQ(script.Pending(), 0u);
+    EXPECT_TRUE(IsWindow(h));
+    f.Unload();
+}
+
+// ---- pictures from files
+
+// A picture larger than the programs take is refused like a file that is
+// no picture, whether its header says so before it is read (a BMP of
+// 12000 x 12000 pixels, 432 MB) or only the cap is passed by a pixel.
+TEST(PictureFileTest, APictureLargerThanTheProgramsTakeIsRefused) {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    const std::string dir = std::string(base) + "forms_pictures_" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    const struct {
+        int width, height;
+        bool loads;
+    } cases[] = {{12000, 12000, false}, {4097, 4096, false}, {16777217, 1, false}, {4096, 4096, true}, {2, 3, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        test_support::HugeBmpFile file(dir + "picture.bmp", c.width, c.height);
+        ASSERT_TRUE(file.Made());
+        const PictureRef p = Picture::FromFile(file.Path());
+        EXPECT_EQ(static_cast<bool>(p), c.loads);
+        if (p) {
+            EXPECT_EQ(p->Width(), c.width);
+            EXPECT_EQ(p->Height(), c.height);
+        }
+    }
+
+    // A JPEG is measured by its frame header: one that declares 12000 x
+    // 12000 pixels over the data of a small picture is refused, not
+    // decoded; the picture as it was loads.
+    const std::string jpeg = std::string(VORNE_SOURCE_DIR) + "/tools/converter/tests/fixtures/main.jpg";
+    ASSERT_TRUE(Picture::FromFile(jpeg));
+    std::ifstream in(jpeg, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t sof = bytes.find("\xFF\xC0");
+    ASSERT_NE(sof, std::string::npos);
+    for (size_t at : {sof + 5, sof + 7}) {  // height, then width
+        bytes[at] = static_cast<char>(12000 >> 8);
+        bytes[at + 1] = static_cast<char>(12000 & 0xFF);
+    }
+    const std::string declared = dir + "declared.jpg";
+    { std::ofstream(declared, std::ios::binary) << bytes; }
+    EXPECT_FALSE(Picture::FromFile(declared));
+    DeleteFileA(declared.c_str());
+    RemoveDirectoryA(dir.c_str());
 }
 
 }  // namespace

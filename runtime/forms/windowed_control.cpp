@@ -43,17 +43,19 @@ LRESULT WindowedControl::Default(UINT msg, WPARAM wp, LPARAM lp) { return DefSub
 
 LRESULT CALLBACK WindowedControl::Proc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<WindowedControl*>(data);
-    if (m == kReflectedCommand) {
-        self->Notify(HIWORD(w));
-        return 0;
-    }
     if (m == WM_NCDESTROY) {
         RemoveWindowSubclass(h, &WindowedControl::Proc, 1);
         return DefSubclassProc(h, m, w, l);
     }
-    LRESULT result = 0;
-    if (self->hwnd_ == h && self->Message(m, w, l, result)) return result;
-    return DefSubclassProc(h, m, w, l);
+    return RunHandlers([&]() -> LRESULT {
+        if (m == kReflectedCommand) {
+            self->Notify(HIWORD(w));
+            return 0;
+        }
+        LRESULT result = 0;
+        if (self->hwnd_ == h && self->Message(m, w, l, result)) return result;
+        return DefSubclassProc(h, m, w, l);
+    });
 }
 
 }  // namespace vorne::forms

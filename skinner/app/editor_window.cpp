@@ -6,6 +6,7 @@
 #include "player/app/window_procs.h"
 #include "player/library/associate.h"
 #include "player/library/registry_win.h"
+#include "runtime/forms/commands.h"
 #include "runtime/forms/help.h"
 #include "runtime/text/ansi.h"
 #include "skinner/app/win_children.h"
@@ -112,7 +113,9 @@ void frmSkinner::Form_Load() {
     Child("BUTTON", "Test", tab, kCmdTest, 564, 356, 80, 26);
     Child("BUTTON", "Norm", tab, kCmdNorm, 564, 388, 80, 26);
     HWND tol = Child(TRACKBAR_CLASSA, "", tab | TBS_HORZ, kSldrTol, 396, 386, 162, 28);
-    SendMessageA(tol, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
+    // The range does not fit the 16-bit halves of TBM_SETRANGE.
+    SendMessageA(tol, TBM_SETRANGEMIN, FALSE, 0);
+    SendMessageA(tol, TBM_SETRANGEMAX, TRUE, kMaxTolerance);
 
     // The fields' tips.
     // The tips have no owner: an owned topmost tip would keep the window
@@ -319,47 +322,51 @@ LRESULT CALLBACK frmSkinner::ColourBoxProc(HWND h, UINT msg, WPARAM wp, LPARAM l
     auto box = [&sc](float left, float top, float size) {
         return RECT{sc.ToPixelsX(left), sc.ToPixelsY(top), sc.ToPixelsX(left + size), sc.ToPixelsY(top + size)};
     };
-    switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(h, &ps);
-            RECT all{};
-            GetClientRect(h, &all);
-            FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-            for (const Swatch& s : PaletteSwatches()) {
-                const RECT r = box(s.left, s.top, kSwatchSize);
-                HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(s.colour));
-                FillRect(dc, &r, b);
-                DeleteObject(b);
+    // The swatches' clicks are commands like any other: what they let out
+    // ends here (see RunHandlers).
+    return forms::RunHandlers([&]() -> LRESULT {
+        switch (msg) {
+            case WM_PAINT: {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(h, &ps);
+                RECT all{};
+                GetClientRect(h, &all);
+                FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+                for (const Swatch& s : PaletteSwatches()) {
+                    const RECT r = box(s.left, s.top, kSwatchSize);
+                    HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(s.colour));
+                    FillRect(dc, &r, b);
+                    DeleteObject(b);
+                }
+                if (self->palette_.SelectorVisible()) {
+                    const RECT r = box(self->palette_.SelectorLeft(), self->palette_.SelectorTop(), kSelectorSize);
+                    HBRUSH b = CreateSolidBrush(RGB(128, 128, 255));
+                    FillRect(dc, &r, b);
+                    DeleteObject(b);
+                }
+                EndPaint(h, &ps);
+                return 0;
             }
-            if (self->palette_.SelectorVisible()) {
-                const RECT r = box(self->palette_.SelectorLeft(), self->palette_.SelectorTop(), kSelectorSize);
-                HBRUSH b = CreateSolidBrush(RGB(128, 128, 255));
-                FillRect(dc, &r, b);
-                DeleteObject(b);
+            case WM_MOUSEMOVE: {
+                const int k = Palette::SwatchAt(sc.ToTwipsX(static_cast<short>(LOWORD(lp))), sc.ToTwipsY(static_cast<short>(HIWORD(lp))));
+                // Only a change is shown again, so the palette does not flicker.
+                if (k >= 0 && (k != self->palette_.HoverSwatch() || !self->palette_.SelectorVisible()))
+                    self->picSelect_MouseMove(k);
+                return 0;
             }
-            EndPaint(h, &ps);
-            return 0;
+            case WM_LBUTTONUP: {
+                const float x = sc.ToTwipsX(static_cast<short>(LOWORD(lp))), y = sc.ToTwipsY(static_cast<short>(HIWORD(lp)));
+                const Palette& p = self->palette_;
+                if (p.SelectorVisible() && x >= p.SelectorLeft() && x < p.SelectorLeft() + kSelectorSize &&
+                    y >= p.SelectorTop() && y < p.SelectorTop() + kSelectorSize)
+                    self->imgSelectr_Click();
+                else if (const int k = Palette::SwatchAt(x, y); k >= 0)
+                    self->picSelect_Click(k);
+                return 0;
+            }
+            default: return DefWindowProcA(h, msg, wp, lp);
         }
-        case WM_MOUSEMOVE: {
-            const int k = Palette::SwatchAt(sc.ToTwipsX(static_cast<short>(LOWORD(lp))), sc.ToTwipsY(static_cast<short>(HIWORD(lp))));
-            // Only a change is shown again, so the palette does not flicker.
-            if (k >= 0 && (k != self->palette_.HoverSwatch() || !self->palette_.SelectorVisible()))
-                self->picSelect_MouseMove(k);
-            return 0;
-        }
-        case WM_LBUTTONUP: {
-            const float x = sc.ToTwipsX(static_cast<short>(LOWORD(lp))), y = sc.ToTwipsY(static_cast<short>(HIWORD(lp)));
-            const Palette& p = self->palette_;
-            if (p.SelectorVisible() && x >= p.SelectorLeft() && x < p.SelectorLeft() + kSelectorSize &&
-                y >= p.SelectorTop() && y < p.SelectorTop() + kSelectorSize)
-                self->imgSelectr_Click();
-            else if (const int k = Palette::SwatchAt(x, y); k >= 0)
-                self->picSelect_Click(k);
-            return 0;
-        }
-        default: return DefWindowProcA(h, msg, wp, lp);
-    }
+    });
 }
 
 void frmSkinner::cmdPick_Click() {

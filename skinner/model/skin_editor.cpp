@@ -492,7 +492,8 @@ public:
     }
     void BackTransTolerance(const std::string& v) override {
         if (v == "-1") return;
-        if (auto t = skin::ToLong(v)) ed_.tolerance = *t;
+        // The slider refuses a value outside its range and keeps its own.
+        if (auto t = skin::ToLong(v); t && *t >= 0 && *t <= kMaxTolerance) ed_.tolerance = *t;
     }
     void BeginObject(const skin::ObjectHead& h) override {
         element_ = nullptr;
@@ -546,12 +547,15 @@ bool SkinEditor::OpenSkin(const std::string& path) {
 
 bool SkinEditor::OpenSkinData(const std::string& path, std::string_view data) {
     const std::vector<std::string> lines = skin::SplitSkinLines(data);
-    // The header is checked before anything of the current skin goes.
+    // The skin is emptied first, so a file that is refused leaves an empty
+    // skin (in the preview's size for one), not the old skin in that size.
+    // The open command asks about unsaved changes before it gets here.
+    CleanAll();
     if (lines.empty() || !skin::IsSkinHeader(lines[0])) {
         forms::Dialogs().MsgBox("Invalid Skin File", forms::vbOKOnly, {});
+        SkinChanged = false;
         return false;
     }
-    CleanAll();
     SetCaption(CaptionForPath(path));
     currentSkinPath_ = path;
     Reader reader(*this, FolderOf(path));

@@ -104,6 +104,7 @@ enum TypeInBox { kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight };
 
 inline constexpr int kMaxArrayIndex = 32767;  // the highest element a control array holds
 inline constexpr float kEmptyPreviewWidth = 4770, kEmptyPreviewHeight = 3570;  // twips
+inline constexpr int32_t kMaxTolerance = 100000;  // the tolerance slider runs from 0 to this
 
 class SkinEditor {
 public:
@@ -126,7 +127,7 @@ public:
     forms::TextBox txtBackPath{"txtBackPath"};
     forms::CheckBox chkTrans{"chkTrans"};
     int32_t transColour = 0;  // BackColor of picTrans
-    int32_t tolerance = 0;    // Value of sldrTol
+    int32_t tolerance = 0;    // Value of sldrTol, 0 to kMaxTolerance
     // Buttons and the list, for their enabled state (browse and edit modes).
     forms::Control cmdNew{"cmdNew"}, cmdEdit{"cmdEdit"}, cmdSave{"cmdSave"}, cmdCancel{"cmdCancel"},
         cmdDel{"cmdDel"}, LV{"LV"};
@@ -201,8 +202,8 @@ public:
     // to go on. Yes runs save and goes on only when it saved.
     bool QueryDiscard(const std::function<bool()>& save);
 
-    // Reads the skin at path; false when the file is no skin (the current
-    // skin then stays as it was).
+    // Reads the skin at path; false when the file is no skin ("Invalid Skin
+    // File": the skin is then empty, the caption and CurrentSkinPath stay).
     bool OpenSkin(const std::string& path);
     // The same for a file's bytes already read (path names it).
     bool OpenSkinData(const std::string& path, std::string_view data);

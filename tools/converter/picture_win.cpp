@@ -1,11 +1,9 @@
 #include "tools/converter/picture_win.h"
 
-#include <ole2.h>
-#include <olectl.h>
-
+#include <new>
 #include <vector>
 
-#include "runtime/activex/picture.h"
+#include "runtime/forms/forms.h"
 #include "tools/converter/sheet_files.h"
 
 namespace vorne::converter {
@@ -60,14 +58,22 @@ HBITMAP BitmapOfPixels(const Pixels& pixels) {
 }
 
 SheetLoad PictureSheetLoader::Load(const std::string& path) {
-    return ReadSheetFile(path, [](const std::string& bytes) -> std::optional<Pixels> {
-        com::Ptr<IPicture> pic = activex::LoadPictureBytes(bytes.data(), bytes.size());
-        short type = PICTYPE_UNINITIALIZED;
-        OLE_HANDLE handle = 0;
-        if (!pic || FAILED(pic->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(pic->get_Handle(&handle)))
-            return std::nullopt;
-        return PixelsOfBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
-    });
+    SheetLoad got;
+    const auto found = FindFileNoCase(path);
+    if (!found) return got;
+    // Through the programs' one picture loader: a sheet that is no picture,
+    // or one too large to hold, fails like a sheet that cannot be read.
+    got.status = SheetLoad::Failed;
+    try {
+        const forms::PictureRef picture = forms::Picture::FromFile(*found);
+        auto pixels = picture ? PixelsOfBitmap(picture->Handle()) : std::nullopt;
+        if (!pixels) return got;
+        got.pixels = std::move(*pixels);
+        got.status = SheetLoad::Loaded;
+    } catch (const std::bad_alloc&) {
+        got.pixels = Pixels();
+    }
+    return got;
 }
 
 }  // namespace vorne::converter

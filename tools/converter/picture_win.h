@@ -18,7 +18,8 @@ std::optional<Pixels> PixelsOfBitmap(HBITMAP bitmap);
 // A new 32-bit bitmap showing pixels; the caller owns it.
 HBITMAP BitmapOfPixels(const Pixels& pixels);
 
-// Sheets read by the platform's picture loader.
+// Sheets read by the platform's picture loader, as every picture the
+// programs load (forms::Picture::FromFile).
 class PictureSheetLoader : public SheetLoader {
 public:
     SheetLoad Load(const std::string& path) override;

@@ -1,6 +1,7 @@
 #include "tools/stripmaker/bitmap_pixels.h"
 
 #include <cstring>
+#include <new>
 
 namespace vorne::stripmaker {
 
@@ -21,7 +22,14 @@ PixelBuffer PixelsOf(HBITMAP bitmap) {
     BITMAP bm{};
     if (!bitmap || !GetObjectA(bitmap, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight == 0) return {};
     const int w = bm.bmWidth, h = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
-    PixelBuffer p(w, h);
+    // Pictures come within the loader's cap; memory may still run short,
+    // which the caller sees as a picture that did not load.
+    PixelBuffer p;
+    try {
+        p = PixelBuffer(w, h);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
     BITMAPINFO bi = TopDown32(w, h);
     HDC dc = GetDC(nullptr);
     const int rows = GetDIBits(dc, bitmap, 0, static_cast<UINT>(h), p.Pixels().data(), &bi, DIB_RGB_COLORS);

@@ -161,6 +161,8 @@ protected:
 };
 
 TEST_F(VorneExe, FormLoadRunsItsStepsInOrder) {
+    // The last steps follow the face's first paint.
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "load 22 menu"));
     std::vector<int> steps;
     for (const auto& l : folder_.Trace("first.txt"))
         if (l.rfind("load ", 0) == 0) steps.push_back(std::stoi(l.substr(5)));
@@ -297,6 +299,49 @@ protected:
     PlayerFolder folder_;
 };
 
+// Where a line first stands in a trace; the size of the trace when absent.
+size_t IndexOf(const std::vector<std::string>& lines, const std::string& prefix) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].rfind(prefix, 0) == 0) return i;
+    return lines.size();
+}
+
+// The face goes on screen before the media control, the tray icon and the
+// menu are made; a song named on the command line (or the first run's demo
+// song) still plays once they are.
+TEST_F(VorneExeFresh, TheFaceIsShownBeforeTheMediaControlAndTheStartStillPlays) {
+    ASSERT_TRUE(CopyFileA((ThisFolder() + "tone440.mp3").c_str(), (folder_.Dir() + "Caf\xe9 tone.mp3").c_str(), FALSE));
+    struct Case {
+        const char* name;
+        bool firstRun;
+        std::string tail;
+    };
+    const Case cases[] = {
+        {"a song on the command line", false, "\"" + folder_.Dir() + "Caf\xe9 tone.mp3\""},
+        {"the first run's demo song", true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA((folder_.Dir() + "Vorne.gen").c_str());
+        DeleteFileA((folder_.Dir() + "Vorne.ini").c_str());
+        if (!c.firstRun) {
+            std::ofstream ini(folder_.Dir() + "Vorne.ini", std::ios::binary);
+            ini << " 1 \r\n";  // play on start
+        }
+        PROCESS_INFORMATION pi = folder_.Start(c.tail, "first.txt");
+        EXPECT_TRUE(folder_.WaitFor("first.txt", "playback started", 20000)) << "the start did not play";
+        EXPECT_TRUE(folder_.WaitFor("first.txt", "load 22 menu"));
+        const auto trace = folder_.Trace("first.txt");
+        const size_t shown = IndexOf(trace, "shown"), media = IndexOf(trace, "media control created");
+        ASSERT_LT(shown, trace.size());
+        EXPECT_LT(shown, media) << "the media control was made before the face was shown";
+        EXPECT_LT(media, IndexOf(trace, "playback started"));
+        EXPECT_LT(shown, IndexOf(trace, "load 20 "));
+        EXPECT_LT(shown, IndexOf(trace, "load 22 "));
+        Close(pi);
+    }
+}
+
 TEST_F(VorneExeFresh, FirstRunKeepsTheFileItWasGiven) {
     PROCESS_INFORMATION pi = folder_.Start("C:\\music\\given.mp3", "first.txt");
     ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
@@ -350,7 +395,8 @@ TEST_F(VorneExeFresh, SessionEndSavesWhatAnExitSaves) {
 // tray (without the icon it stays on the taskbar: MainWindowCommands).
 TEST_F(VorneExeFresh, MinimisedHidesInTheTrayAndItsPlaceIsKept) {
     PROCESS_INFORMATION pi = folder_.Start("", "first.txt");
-    ASSERT_TRUE(folder_.WaitFor("first.txt", "shown"));
+    // The tray icon comes after the face's first paint.
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "load 22 menu"));
     HWND main = WindowOf(pi.dwProcessId, IsMainWindow);
     ASSERT_TRUE(main);
     RECT before;

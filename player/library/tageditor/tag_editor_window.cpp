@@ -104,6 +104,9 @@ void FrmIDTAG::Form_Load() {
 }
 
 void FrmIDTAG::MapData(const std::string& path) {
+    // The first use loads the dialog: its load fills it from the current
+    // song, and only then is it filled from path.
+    if (!Loaded()) Load();
     model_.MapData(path);
     Display();
 }

@@ -39,7 +39,8 @@ public:
 
     // Fills the dialog from path, or from the song now selected when path is
     // empty (the player calls it with "" on each new song while the dialog
-    // is open).
+    // is open). An unloaded dialog is loaded first, so its load runs before
+    // the fill from path.
     void MapData(const std::string& path);
     void cmdSave_Click();
     void cmdRemove_Click();

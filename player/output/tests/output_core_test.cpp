@@ -118,6 +118,22 @@ TEST_F(OutputCoreTest, LoadAndFolderChoice) {
   EXPECT_FALSE(idle.Shown().startEnabled);
 }
 
+// The dialog's core outlives its window: each opening looks at the list as
+// it is then.
+TEST_F(OutputCoreTest, EachOpeningEnablesBeginOutputByTheListAsItIsThen) {
+  const std::vector<std::string> songs = host.paths;
+  struct Step {
+    size_t titles;
+    bool startEnabled;
+  } openings[] = {{0, false}, {3, true}, {0, false}, {1, true}};
+  for (const Step& s : openings) {
+    host.paths.assign(songs.begin(), songs.begin() + static_cast<long>(s.titles));
+    core.Load("C:\\Vorne");
+    EXPECT_EQ(core.Shown().startEnabled, s.startEnabled) << s.titles << " titles";
+    EXPECT_FALSE(core.Shown().stopEnabled);
+  }
+}
+
 TEST_F(OutputCoreTest, NoSelectedTitleIsReportedAndNothingStarts) {
   host.selected = -1;
   core.BeginOutput();

@@ -11,6 +11,7 @@
 #include "platform/mp3info/wave_output.h"
 #include "player/output/output_window.h"
 #include "runtime/forms/dialogs.h"
+#include "runtime/testing/message_pump.h"
 #include "runtime/text/ansi.h"
 
 namespace {
@@ -41,22 +42,12 @@ class StandInPlayer : public OutputHost {
   void Message(const std::string& t) override { forms::MsgBox(t); }
 };
 
-void Pump(DWORD ms) {
-  const DWORD until = GetTickCount() + ms;
-  while (GetTickCount() < until) {
-    forms::DoEvents();
-    Sleep(5);
-  }
-}
+using vorne::test_support::Pump;
 
+// A whole output may take a while under a loaded Wine.
 template <class Pred>
-bool PumpUntil(Pred pred, DWORD ms = 20000) {
-  const DWORD until = GetTickCount() + ms;
-  while (!pred() && GetTickCount() < until) {
-    forms::DoEvents();
-    Sleep(2);
-  }
-  return pred();
+bool PumpUntil(Pred pred) {
+  return vorne::test_support::PumpUntil(pred, 20000);
 }
 
 // Holds the window on screen for a look (VORNE_HOLD_MS), else a moment.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -327,20 +328,30 @@ TEST_F(TransportTest, NextAdvancesDirectlyAndCountsOnce) {
   EXPECT_FALSE(transport.PlaybackActive());
 }
 
-TEST_F(TransportTest, NextDuringTheWaitAdvancesOnceAndCountsOnce) {
+// Next during the wait runs an end of track of its own inside it: a count,
+// a wait and an advance. The first wait, whose time is up by then, ends
+// right after it and advances once more.
+TEST_F(TransportTest, NextDuringTheWaitCountsAndWaitsAndBothWaitsAdvance) {
   options.wait = 3;
-  Songs(3);
+  Songs(4);
   Start(0);
   TrackEnds();
-  EXPECT_TRUE(transport.WaitingBetweenTracks());
-  EXPECT_EQ(host.songs, 1);
+  ASSERT_TRUE(transport.WaitingBetweenTracks());
+  clock.now += 1000;
   transport.Next();
-  EXPECT_EQ(LastOpened(), "1:C:\\m\\s1.mp3");
-  EXPECT_EQ(host.songs, 1);
-  EXPECT_FALSE(transport.Waiting());
-  clock.now += 10000;
+  EXPECT_EQ(host.songs, 2);
+  EXPECT_EQ(host.waiting, (std::vector<std::string>{"Waiting 3 seconds", "Waiting 3 seconds"}));
+  EXPECT_FALSE(host.displayRefresh);
+  EXPECT_EQ(host.opened.size(), 1u) << "Next played before its wait";
+  clock.now += 2500;  // the first wait's time is up, the second's is not
   transport.Tick();
-  EXPECT_EQ(host.opened.size(), 2u) << "the cancelled wait advances no more";
+  EXPECT_EQ(host.opened.size(), 1u) << "the first wait ended before the one inside it";
+  clock.now += 500;
+  transport.Tick();
+  EXPECT_EQ(host.opened,
+            (std::vector<std::string>{"0:C:\\m\\s0.mp3", "1:C:\\m\\s1.mp3", "2:C:\\m\\s2.mp3"}));
+  EXPECT_FALSE(transport.Waiting());
+  EXPECT_EQ(host.songs, 2);
 }
 
 TEST_F(TransportTest, TheWaitBetweenTracksRunsOnTheClock) {
@@ -359,22 +370,80 @@ TEST_F(TransportTest, TheWaitBetweenTracksRunsOnTheClock) {
   EXPECT_EQ(host.songs, 1);
 }
 
-TEST_F(TransportTest, EveryCommandAndAnotherEntryEndTheWait) {
+// The wait watches no flag: what is done during it runs, and the wait
+// still ends by playing the entry after the one selected then.
+TEST_F(TransportTest, TheWaitBetweenTracksRunsToItsEndWhateverIsDoneMeanwhile) {
   options.wait = 2;
   Songs(3);
-  for (int which = 0; which < 4; ++which) {
-    Start(0);
+  struct Case {
+    const char* name;
+    std::function<void()> during;
+    std::vector<std::string> played;  // entries opened from the command on
+  } cases[] = {
+      {"Stop", [&] { transport.Stop(); }, {"2"}},
+      {"Pause", [&] { transport.Pause(); }, {"2"}},
+      {"Play", [&] { transport.Play(); }, {"2"}},
+      {"Previous", [&] { transport.Previous(); }, {"0", "1"}},
+      {"another entry", [&] { Start(0); }, {"0", "1"}},
+  };
+  for (const Case& c : cases) {
+    Start(1);
     TrackEnds();
-    ASSERT_TRUE(transport.Waiting());
-    size_t before = host.opened.size();
-    if (which == 0) transport.Stop();
-    if (which == 1) transport.Pause();
-    if (which == 2) transport.Play();
-    if (which == 3) Start(2);
-    EXPECT_FALSE(transport.Waiting()) << which;
-    clock.now += 5000;
+    ASSERT_TRUE(transport.WaitingBetweenTracks()) << c.name;
+    host.opened.clear();
+    c.during();
+    EXPECT_TRUE(transport.WaitingBetweenTracks()) << c.name;
+    clock.now += 2000;
     transport.Tick();
-    EXPECT_EQ(host.opened.size(), before + (which == 3 ? 1 : 0)) << which;
+    std::vector<std::string> played;
+    for (const std::string& o : host.opened) played.push_back(o.substr(0, o.find(':')));
+    EXPECT_EQ(played, c.played) << c.name;
+    EXPECT_TRUE(transport.PlaybackActive()) << c.name;
+    EXPECT_FALSE(transport.Waiting()) << c.name;
+  }
+}
+
+// Play sets the playing flag before it plays, so the change of state it
+// causes turns the display refresh on again: the waiting text is replaced
+// and the tray tip follows the song.
+TEST_F(TransportTest, StopAndPlayDuringTheWaitTurnTheDisplayRefreshOnAgain) {
+  options.wait = 3;
+  Songs(2);
+  Start(0);
+  TrackEnds();
+  ASSERT_FALSE(host.displayRefresh);
+  transport.Stop();
+  EXPECT_FALSE(host.displayRefresh);
+  transport.Play();
+  EXPECT_EQ(media.state, 2);
+  EXPECT_TRUE(transport.PlaybackActive());
+  EXPECT_TRUE(host.displayRefresh) << "the refresh stays off for the song played";
+}
+
+// A pause entry's wait is what the transport commands and the play of
+// another entry end: its time is not added, and nothing follows it.
+TEST_F(TransportTest, EveryCommandAndAnotherEntryEndAPauseEntry) {
+  list.paths = {"%PAUSE%5", "C:\\m\\a.mp3", "C:\\m\\b.mp3"};
+  host.existing = {"C:\\m\\a.mp3", "C:\\m\\b.mp3"};
+  struct Case {
+    const char* name;
+    std::function<void()> during;
+    size_t opened;  // by the command itself
+  } cases[] = {
+      {"Stop", [&] { transport.Stop(); }, 0},   {"Pause", [&] { transport.Pause(); }, 0},
+      {"Play", [&] { transport.Play(); }, 0},   {"Previous", [&] { transport.Previous(); }, 1},
+      {"another entry", [&] { Start(2); }, 1},
+  };
+  for (const Case& c : cases) {
+    Start(0);
+    ASSERT_TRUE(transport.Waiting()) << c.name;
+    host.opened.clear();
+    c.during();
+    EXPECT_FALSE(transport.Waiting()) << c.name;
+    clock.now += 6000;
+    transport.Tick();
+    EXPECT_EQ(host.opened.size(), c.opened) << c.name;
+    EXPECT_EQ(host.playTime, 0) << c.name;
   }
 }
 

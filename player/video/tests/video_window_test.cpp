@@ -11,6 +11,7 @@
 #include "platform/mediaplayer/media_player.h"
 #include "player/video/video_window.h"
 #include "runtime/com/late_bound.h"
+#include "runtime/testing/message_pump.h"
 #include "runtime/text/ansi.h"
 
 namespace {
@@ -19,19 +20,8 @@ using namespace vorne::player::video;
 namespace com = vorne::com;
 namespace forms = vorne::forms;
 
-template <class Pred>
-bool PumpUntil(Pred pred, DWORD ms = 10000) {
-  const DWORD until = GetTickCount() + ms;
-  while (!pred() && GetTickCount() < until) {
-    forms::DoEvents();
-    Sleep(5);
-  }
-  return pred();
-}
-
-void Pump(DWORD ms) {
-  PumpUntil([] { return false; }, ms);
-}
+using vorne::test_support::Pump;
+using vorne::test_support::PumpUntil;
 
 // What a window shows: the count of distinct colours in its client area,
 // and a copy saved as a bitmap file for a look.

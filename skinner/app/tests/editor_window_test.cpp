@@ -108,6 +108,80 @@ TEST_F(EditorWindow, OpenAsksAboutChangesFirstAndKeepsTheSkinOnCancel) {
     EXPECT_EQ(boxes_.Pending() + files_.Pending(), 0u);
 }
 
+// The tolerance slider runs from 0 to 100000, so a skin's tolerance shows
+// as it is; one outside that range is not taken and the slider keeps its
+// value. Opened through the File menu, read back from the slider.
+TEST_F(EditorWindow, ToleranceSliderShowsEveryToleranceOfItsRange) {
+    HWND slider = w_.Item(frmSkinner::kSldrTol);
+    EXPECT_EQ(SendMessageA(slider, TBM_GETRANGEMIN, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(slider, TBM_GETRANGEMAX, 0, 0), 100000);
+    const struct {
+        const char* value;
+        long shown;
+    } cases[] = {{"300", 300}, {"100000", 100000}, {"42", 42}, {"100001", 42}, {"-5", 42}, {"-1", 42}, {"0", 0}};
+    const std::string path = dir_ + "tolerance.vsk";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        {
+            std::ofstream f(path, std::ios::binary);
+            f << "[Vorne Skin]\r\n[Interface]\r\nBackTransColour=255\r\nBackTransTolerance=" << c.value << "\r\n";
+        }
+        files_.Queue(path);
+        SendMessageA(w_.hWnd(), WM_COMMAND, MAKEWPARAM(frmSkinner::kMenuOpen, 0), 0);
+        EXPECT_EQ(SendMessageA(slider, TBM_GETPOS, 0, 0), c.shown);
+        EXPECT_EQ(w_.Editor().tolerance, c.shown);
+    }
+    // The user's slider goes to the skin as it stands.
+    SendMessageA(slider, TBM_SETPOS, TRUE, 76543);
+    SendMessageA(w_.hWnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    EXPECT_EQ(w_.Editor().tolerance, 76543);
+    EXPECT_EQ(boxes_.Pending() + files_.Pending(), 0u);
+}
+
+// A file refused at opening leaves the editor with the empty skin of the
+// refusal, in the preview's size for an empty skin: nothing of the skin
+// before stays in the preview, and the caption and the path of the skin
+// last opened are kept. Through the File menu, as the user opens it.
+TEST_F(EditorWindow, ARefusedOpenLeavesAnEmptySkinInTheEmptyPreview) {
+    WriteBmp(dir_ + "back.bmp", Canvas(240, 160, Colour{40, 60, 90}));
+    const std::string good = dir_ + "good.vsk";
+    {
+        std::ofstream f(good, std::ios::binary);
+        f << "[Vorne Skin]\r\n[Interface]\r\nBackImage=back.bmp\r\n"
+             "Object=Static Label\r\nName=t\r\nAction=Time Display\r\nImg1=\r\nImg2=\r\nTxt=\r\n[End of Object]\r\n";
+    }
+    const std::string bad = dir_ + "not a skin.vsk";
+    { std::ofstream(bad, std::ios::binary) << "[Vorne Skin] \r\n"; }
+    auto open_through_the_menu = [this](const std::string& path) {
+        files_.Queue(path);
+        SendMessageA(w_.hWnd(), WM_COMMAND, MAKEWPARAM(frmSkinner::kMenuOpen, 0), 0);
+    };
+    open_through_the_menu(good);
+    ASSERT_EQ(w_.LV().Count(), 1);
+    ASSERT_EQ(w_.Preview().ScaleWidth(), 240);
+    const std::string caption = w_.Caption();
+
+    boxes_.QueueMsgBox(forms::vbOK);
+    open_through_the_menu(bad);
+    ASSERT_EQ(boxes_.Log().size(), 1u);
+    EXPECT_EQ(boxes_.Log()[0].prompt, "Invalid Skin File");
+    const SkinEditor& ed = w_.Editor();
+    EXPECT_EQ(w_.LV().Count(), 0);
+    EXPECT_TRUE(ed.Rows().empty());
+    EXPECT_EQ(w_.Preview().Label(1), nullptr);
+    EXPECT_FALSE(ed.Background());
+    EXPECT_EQ(ed.txtBackPath.Text(), "");
+    EXPECT_FLOAT_EQ(ed.PreviewWidth(), kEmptyPreviewWidth);
+    EXPECT_FLOAT_EQ(ed.PreviewHeight(), kEmptyPreviewHeight);
+    EXPECT_EQ(w_.Preview().ScaleWidth(), ed.Scale().ToPixelsX(kEmptyPreviewWidth));
+    EXPECT_EQ(w_.Preview().ScaleHeight(), ed.Scale().ToPixelsY(kEmptyPreviewHeight));
+    EXPECT_FALSE(w_.Preview().GetPicture());
+    EXPECT_FALSE(ed.SkinChanged);
+    EXPECT_EQ(w_.Caption(), caption);
+    EXPECT_EQ(ed.CurrentSkinPath(), good);
+    EXPECT_EQ(boxes_.Pending() + files_.Pending(), 0u);
+}
+
 TEST_F(EditorWindow, CloseStaysOpenWhenTheSaveAfterYesIsCancelled) {
     Click(frmSkinner::kCmdNew);
     boxes_.QueueMsgBox(forms::vbYes);

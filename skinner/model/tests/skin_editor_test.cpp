@@ -426,18 +426,28 @@ TEST_F(SkinEditorFiles, APictureThatDoesNotLoadNeverShowsThePreviousOne) {
     EXPECT_EQ(PictureName(ed.Image1()), "<none>");
 }
 
-TEST_F(SkinEditorFiles, OpenRefusesANonSkinWithoutLosingTheCurrentOne) {
-    Make(0, "User Defined");
-    ed.SkinChanged = true;
-    for (const char* bad : {"[Vorne Skin] \r\n", "", "hello\r\n"}) {
+TEST_F(SkinEditorFiles, OpenRefusesANonSkinAndLeavesTheSkinEmpty) {
+    Write("[Vorne Skin]\r\nInfo0=Zed\r\nbackimage=back.bmp\r\n");
+    ASSERT_TRUE(ed.OpenSkin(path));
+    const std::string caption = ed.Caption();
+    for (const char* bad : {"[Vorne Skin] \r\n", "", "hello\r\nInfo0=Other\r\n"}) {
+        SCOPED_TRACE(bad);
+        Make(0, "User Defined");
+        ed.SkinChanged = true;
+        AuthorInfo()[0] = "kept";
         Write(bad);
         dialogs.QueueMsgBox(forms::vbOK);
         EXPECT_FALSE(ed.OpenSkin(path));
         EXPECT_EQ(dialogs.Log().back().prompt, "Invalid Skin File");
+        EXPECT_TRUE(ed.Rows().empty());
+        EXPECT_FALSE(ed.Element(SkinKind::StaticLabel, 1));
+        EXPECT_FALSE(ed.Background());
+        EXPECT_EQ(ed.txtBackPath.Text(), "");
+        EXPECT_FALSE(ed.SkinChanged);
+        EXPECT_EQ(ed.Caption(), caption);
+        EXPECT_EQ(ed.CurrentSkinPath(), path);
+        EXPECT_EQ(AuthorInfo()[0], "kept");
     }
-    EXPECT_EQ(ed.Rows().size(), 1u);
-    EXPECT_TRUE(ed.SkinChanged);
-    EXPECT_EQ(ed.CurrentSkinPath(), "");
 }
 
 TEST_F(SkinEditorFiles, EndOfFileInsideARecordKeepsWhatWasRead) {

@@ -7,6 +7,7 @@
 #include <ole2.h>
 
 #include "runtime/basic/basic.h"
+#include "runtime/testing/huge_bitmap.h"
 #include "runtime/text/ansi.h"
 #include "skinner/author/author_details.h"
 #include "tools/converter/converter_window.h"
@@ -154,6 +155,45 @@ TEST_F(ConverterWindow, ExportAsksForTheAuthorThenWritesTheSkinAndItsBitmaps) {
     w_.cmdExport_Click();
     EXPECT_EQ(boxes_.Log().size(), 1u);
     EXPECT_NE(vb::ReadWholeFile(out_ + "Amp.vsk").value_or("").find("Info0=Ann\r\n"), std::string::npos);
+}
+
+// A picture of 12000 x 12000 pixels (432 MB) is more than the converter
+// takes. Chosen as the main sheet through the File menu, it is refused with
+// the message of a main sheet that does not load, and the program goes on;
+// as a sprite sheet it is passed over like a sheet that is not there.
+TEST_F(ConverterWindow, ASheetTooLargeToHoldIsRefusedLikeOneThatDoesNotLoad) {
+    WriteCodedSkin(skin_);
+    files_.Queue(skin_ + "Main.bmp");
+    w_.cmdImport_Click();
+    const WinampInterface before = w_.Interface();
+    auto import_through_the_menu = [this](const std::string& main) {
+        files_.Queue(main);
+        SendMessageA(w_.hWnd(), WM_COMMAND, MAKEWPARAM(w_.cmdImport.Id(), 0), 0);
+    };
+    {
+        test_support::HugeBmpFile huge(skin_ + "Huge.bmp");
+        ASSERT_TRUE(huge.Made());
+        boxes_.QueueMsgBox(forms::vbOK);
+        import_through_the_menu(huge.Path());
+        ASSERT_EQ(boxes_.Log().size(), 1u);
+        EXPECT_EQ(boxes_.Log()[0].prompt,
+                  "The main sheet " + huge.Path() + " could not be loaded. Nothing was imported.");
+        EXPECT_EQ(boxes_.Log()[0].style, forms::vbExclamation);
+        EXPECT_TRUE(w_.Interface().up == before.up && w_.Interface().dn == before.dn);
+    }
+    {
+        test_support::HugeBmpFile huge(skin_ + "CBUTTONS.BMP");  // in place of the coded sheet
+        ASSERT_TRUE(huge.Made());
+        import_through_the_menu(skin_ + "Main.bmp");
+        EXPECT_EQ(boxes_.Log().size(), 1u);
+        // The play button keeps the main sheet's pixel; the other sheets are painted.
+        EXPECT_EQ(w_.Interface().up.At(39, 88), CodeOf(1, 39, 88));
+        EXPECT_EQ(w_.Interface().up.At(210, 89), before.up.At(210, 89));
+        EXPECT_EQ(w_.Interface().posDn, before.posDn);
+        EXPECT_EQ(w_.Interface().NumberColour, before.NumberColour);
+    }
+    EXPECT_TRUE(IsWindow(w_.hWnd()));
+    EXPECT_EQ(boxes_.Pending(), 0u);
 }
 
 TEST_F(ConverterWindow, AuthorDetailsFileIsMadeAtStartAndWrittenAtExit) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/basic/basic.h"
+#include "runtime/testing/huge_bitmap.h"
 #include "runtime/text/ansi.h"
 #include "tools/stripmaker/bitmap_pixels.h"
 #include "tools/stripmaker/bmp_file.h"
@@ -98,6 +99,30 @@ TEST_F(StripMakerWindow, ARightButtonDragOnAViewChangesNothing) {
     EXPECT_FALSE(main_->View(1).Model().Selectr.Visible);
     EXPECT_FLOAT_EQ(main_->View(1).Model().Selectr.Left, 1800);
     EXPECT_TRUE(main_->Family.Images4().Empty());
+}
+
+// A state picture of 12000 x 12000 pixels (432 MB) is more than the strip
+// maker takes: its button refuses it as silently as any picture that does
+// not load, the view keeps its picture, and the program goes on.
+TEST_F(StripMakerWindow, AStatePictureTooLargeToHoldIsRefusedLikeOneThatDoesNotLoad) {
+    LoadFourStates();
+    const auto before = main_->Family.Picture(2);
+    const forms::PictureRef shown = main_->View(2).GetPicture();
+    {
+        test_support::HugeBmpFile huge(dir_ + "huge.bmp");
+        ASSERT_TRUE(huge.Made());
+        files_.Queue(huge.Path());
+        SendMessageA(main_->cmdActv.Window(), BM_CLICK, 0, 0);
+        forms::DoEvents();
+    }
+    EXPECT_EQ(files_.Pending(), 0u);
+    EXPECT_EQ(main_->Family.Picture(2), before);
+    EXPECT_EQ(main_->View(2).GetPicture(), shown);
+    EXPECT_TRUE(boxes_.Log().empty());
+    // The next picture loads as ever.
+    LoadThroughDialog(2, dir_ + "state0.bmp");
+    ASSERT_TRUE(main_->Family.Picture(2));
+    EXPECT_EQ(*main_->Family.Picture(2), states_[0]);
 }
 
 TEST_F(StripMakerWindow, LoadCommandsKeepTheOldPictureOnAnyFailure) {

@@ -14,6 +14,7 @@
 #include "player/library/id3v1_codepage_win.h"
 #include "player/library/tageditor/tag_editor_window.h"
 #include "runtime/forms/folder_listing.h"
+#include "runtime/testing/message_pump.h"
 #include "runtime/text/ansi.h"
 
 namespace vorne::library {
@@ -25,16 +26,7 @@ std::string TempFile(const std::wstring& name) {
     return text::WideToAnsi(std::wstring(buf) + name);
 }
 
-std::string ReadAll(const std::string& path) {
-    std::string s;
-    if (std::FILE* f = text::OpenFile(path, "rb")) {
-        char b[4096];
-        size_t n;
-        while ((n = std::fread(b, 1, sizeof b, f)) > 0) s.append(b, n);
-        std::fclose(f);
-    }
-    return s;
-}
+using test_support::ReadAll;
 
 void WriteAll(const std::string& path, const std::string& data) {
     std::FILE* f = text::OpenFile(path, "wb");
@@ -232,6 +224,29 @@ TEST(TagEditorWin, AFileHeldByAnotherProgramIsReportedAndUnsavedChangesAsked) {
     EXPECT_EQ(rig.dialogs.Log().back().prompt, "Changes have been made, and are not saved.  Save now?");
     EXPECT_EQ(ReadAll(path), Body());
     text::RemoveFile(path);
+}
+
+// The playlist's way in: MapData on the dialog not yet loaded, then Show.
+// The load runs first and fills from the song playing; the path given wins.
+TEST(TagEditorWin, MapDataBeforeTheFirstLoadIsWhatTheDialogShows) {
+    const std::string playing = TempFile(L"vorne_tag_playing.mp3"), chosen = TempFile(L"vorne_tag_chosen.mp3");
+    WriteAll(playing, Body());
+    WriteAll(chosen, Body());
+    ASSERT_EQ(SaveTag(chosen, TagFields{"Chosen", "", "", "", "", ""}, AnsiCodePage()), TagResult::kAppended);
+    Rig rig;
+    rig.player.current = playing;
+    FrmIDTAG& f = frmIDTAG();
+    ASSERT_FALSE(f.Loaded());
+    f.MapData(chosen);
+    EXPECT_TRUE(rig.open) << "loaded by its first use";
+    f.Show();
+    EXPECT_EQ(f.txtFile.Text(), chosen);
+    EXPECT_EQ(f.txtTitle.Text(), "Chosen");
+    EXPECT_EQ(f.cmdSave.Caption(), "Save TAG");
+    EXPECT_TRUE(f.cmdRemove.Enabled());
+    f.cmdCancel_Click();
+    text::RemoveFile(playing);
+    text::RemoveFile(chosen);
 }
 
 // Under a double-byte code page (932) a long title is cut between whole
