@@ -11,7 +11,7 @@
 #include "player/app/playlist_window.h"
 #include "player/app/trace.h"
 #include "player/app/component_ids.h"
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 #include "platform/mediaplayer/media_player.h"
 #include "player/commands/window_commands_win.h"
 #include "player/dialogs/child_controls.h"

@@ -5,7 +5,7 @@
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/playlist_window.h"
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 #include "player/core/song_info.h"
 #include "player/output/output_window.h"
 #include "runtime/com/late_bound.h"

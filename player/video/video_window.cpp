@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "player/app/globals.h"
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 
 namespace vorne::player::video {
 namespace {

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "player/app/window_procs.h"
 #include "player/library/associate.h"
 #include "player/library/registry_win.h"
 #include "runtime/forms/help.h"
+#include "runtime/forms/window_procs.h"
 #include "runtime/text/ansi.h"
 #include "skinner/app/win_children.h"
 #include "skinner/author/author_details.h"
