@@ -9,7 +9,7 @@
 #include "platform/region/region.h"
 #include "runtime/text/ansi.h"
 #include "player/app/component_ids.h"
-#include "player/app/components.h"
+#include "runtime/activex/component_factory.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/main_window_playback.h"

@@ -6,7 +6,7 @@
 #include "platform/mp3info/mp3_dispatch.h"
 #include "platform/mp3info/mp3_properties.h"
 #include "player/app/component_ids.h"
-#include "player/app/components.h"
+#include "runtime/activex/component_factory.h"
 #include "runtime/activex/picture.h"
 #include "runtime/com/late_bound.h"
 #include "runtime/text/ansi.h"

@@ -3,7 +3,7 @@
 #include <commdlg.h>
 
 #include "player/app/component_ids.h"
-#include "player/app/components.h"
+#include "runtime/activex/component_factory.h"
 #include "Dunmere.h"
 #include "Plovex1.h"
 #include "platform/region/region.h"
