@@ -20,7 +20,7 @@
 #include "player/library/addfiles/add_files_window.h"
 #include "player/library/cassette/cassette_window.h"
 #include "player/library/id3v1_codepage_win.h"
-#include "player/library/registry_win.h"
+#include "runtime/registry/registry_win.h"
 #include "player/library/tageditor/tag_editor_window.h"
 #include "player/preferences/preferences_dialog.h"
 #include "runtime/com/late_bound.h"

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "player/library/associate.h"
-#include "player/library/registry_win.h"
+#include "runtime/registry/associate.h"
+#include "runtime/registry/registry_win.h"
 #include "runtime/forms/help.h"
 #include "runtime/forms/window_procs.h"
 #include "runtime/text/ansi.h"
