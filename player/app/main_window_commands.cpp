@@ -10,7 +10,7 @@
 #include "player/app/main_window_playback.h"
 #include "player/app/playlist_window.h"
 #include "player/app/trace.h"
-#include "player/app/component_ids.h"
+#include "components/component_ids.h"
 #include "runtime/forms/window_procs.h"
 #include "platform/mediaplayer/media_player.h"
 #include "player/commands/window_commands_win.h"

@@ -8,7 +8,7 @@
 #include "platform/picclip/picture_clip.h"
 #include "platform/region/region.h"
 #include "runtime/text/ansi.h"
-#include "player/app/component_ids.h"
+#include "components/component_ids.h"
 #include "runtime/activex/component_factory.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"

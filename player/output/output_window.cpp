@@ -5,7 +5,7 @@
 #include "Plovex1.h"
 #include "platform/mp3info/mp3_dispatch.h"
 #include "platform/mp3info/mp3_properties.h"
-#include "player/app/component_ids.h"
+#include "components/component_ids.h"
 #include "runtime/activex/component_factory.h"
 #include "runtime/activex/picture.h"
 #include "runtime/com/late_bound.h"
