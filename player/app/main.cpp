@@ -5,6 +5,7 @@
 
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
+#include "player/app/running_main_window.h"
 #include "player/app/trace.h"
 #include "player/output/output_window.h"
 #include "player/video/video_window.h"
@@ -41,7 +42,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
     }
     if (run) {
-        // The windows the menu opens that are built on the main window.
+        // The windows the menu opens, which see the main window through its view.
+        player::SetMainWindow(&player::RunningMainWindowView());
         player::frmMain().ShowOutputWindow = [] { player::output::frmOutput().Show(); };
         player::frmMain().ShowVideoWindow = [] { player::video::frmVideo().Show(); };
         player::frmMain().VideoControl = []() -> IDispatch* {

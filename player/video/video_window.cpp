@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "player/app/globals.h"
+#include "player/dialogs/main_window_view.h"
 #include "runtime/forms/window_procs.h"
 
 namespace vorne::player::video {
@@ -68,7 +68,7 @@ void FrmVideo::Form_Load() {
     vid_ = CreateVideoPlayer(hWnd(), this);
     if (vid_) vid_->SetVisible(true);
   }
-  SetOnTop(Options.AlwaysOnTop, hWnd());
+  SetOnTop(MainWindow().AlwaysOnTop(), hWnd());
   const float sw = GetSystemMetrics(SM_CXSCREEN) * forms::TwipsPerPixelX();
   const float sh = GetSystemMetrics(SM_CYSCREEN) * forms::TwipsPerPixelY();
   const Placement p = CentreOnScreen(sw, sh, Width(), Height());
