@@ -158,15 +158,17 @@ function(vorne_benchmark name)
   set_property(GLOBAL APPEND PROPERTY VORNE_BENCHMARKS ${name})
 endfunction()
 
-# vorne_typelib(target IDL file.idl [HEADER_DIR dir]): compiles an IDL file
-# with widl into a type library, a C/C++ header and an interface-id file.
+# vorne_typelib(target IDL file.idl [DEPENDS header ...]): compiles an IDL
+# file with widl into a type library, a C/C++ header and an interface-id
+# file. DEPENDS names the headers the IDL file #includes (found beside it).
 # Sets <target>_TLB, <target>_HEADER, <target>_IID in the caller's scope and
 # an interface library <target> that puts the generated header on the path.
 function(vorne_typelib target)
-  cmake_parse_arguments(A "" "IDL" "" ${ARGN})
+  cmake_parse_arguments(A "" "IDL" "DEPENDS" ${ARGN})
   find_program(VORNE_WIDL NAMES widl widl-stable PATHS /usr/lib/wine REQUIRED)
   get_filename_component(base ${A_IDL} NAME_WE)
   get_filename_component(idl ${A_IDL} ABSOLUTE)
+  get_filename_component(idl_dir ${idl} DIRECTORY)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/idl)
   file(MAKE_DIRECTORY ${out})
   # Type libraries of the width being built: stdole2.tlb of that width.
@@ -180,13 +182,13 @@ function(vorne_typelib target)
   add_custom_command(
     OUTPUT ${out}/${base}.tlb ${out}/${base}.h ${out}/${base}_i.c
     COMMAND ${VORNE_WIDL} ${widl_arch} -L ${stdole_dir}
-            -I /usr/include/wine/wine/windows
+            -I ${idl_dir} -I /usr/include/wine/wine/windows
             -t -o ${out}/${base}.tlb ${idl}
-    COMMAND ${VORNE_WIDL} ${widl_arch} -I /usr/include/wine/wine/windows
+    COMMAND ${VORNE_WIDL} ${widl_arch} -I ${idl_dir} -I /usr/include/wine/wine/windows
             -h -o ${out}/${base}.h ${idl}
-    COMMAND ${VORNE_WIDL} ${widl_arch} -I /usr/include/wine/wine/windows
+    COMMAND ${VORNE_WIDL} ${widl_arch} -I ${idl_dir} -I /usr/include/wine/wine/windows
             -u -o ${out}/${base}_i.c ${idl}
-    DEPENDS ${idl}
+    DEPENDS ${idl} ${A_DEPENDS}
     COMMENT "widl ${base}.idl"
     VERBATIM)
   add_custom_target(${target}_gen DEPENDS ${out}/${base}.tlb ${out}/${base}.h ${out}/${base}_i.c)

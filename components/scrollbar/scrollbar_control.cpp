@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "components/scrollbar/scrollbar_dispids.h"
 #include "runtime/activex/picture.h"
 #include "runtime/com/error.h"
 
@@ -342,37 +343,37 @@ using S = ScrollBarControl;
 
 const DispMember<S>* ScrollBarControl::Members(size_t& count) {
     static const DispMember<S> members[] = {
-        {0x68030036, L"Enabled", kGetPut,
+        {SCROLLBAR_DISPID_ENABLED, L"Enabled", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnBool(s.Enabled());
              else s.SetEnabledProp(c.ValueBool());
          }},
-        {0x68030035, L"ForeColor", kGetPut,
+        {SCROLLBAR_DISPID_FORECOLOR, L"ForeColor", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnLong(static_cast<long>(s.Thumb().BackColor()));
              else com::Check(s.put_ForeColor(static_cast<OLE_COLOR>(c.ValueLong())));
          }},
-        {0x68030034, L"BackColor", kGetPut,
+        {SCROLLBAR_DISPID_BACKCOLOR, L"BackColor", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnLong(static_cast<long>(s.Track().BackColor()));
              else com::Check(s.put_BackColor(static_cast<OLE_COLOR>(c.ValueLong())));
          }},
-        {0x68030033, L"MaxValue", kGetPut,
+        {SCROLLBAR_DISPID_MAXVALUE, L"MaxValue", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnLong(s.Model().MaxValue());
              else s.SetMax(c.ValueLong());
          }},
-        {0x68030032, L"MinValue", kGetPut,
+        {SCROLLBAR_DISPID_MINVALUE, L"MinValue", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnLong(s.Model().MinValue());
              else s.SetMin(c.ValueLong());
          }},
-        {0x68030031, L"Value", kGetPut,
+        {SCROLLBAR_DISPID_VALUE, L"Value", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnLong(s.Model().Value());
              else s.Model().SetValue(c.ValueLong());
          }},
-        {0x68030030, L"BarPicture", kGetRef,
+        {SCROLLBAR_DISPID_BARPICTURE, L"BarPicture", kGetRef,
          [](S& s, DispCall& c) {
              if (c.IsGet()) {
                  c.ReturnUnknown(s.PictureOrBlank(s.Track().Picture()), true);
@@ -381,7 +382,7 @@ const DispMember<S>* ScrollBarControl::Members(size_t& count) {
                  s.SetBarPictureProp(AsPicture(c.ValueUnknown(), keep));
              }
          }},
-        {0x6803002F, L"ButtonPicture", kGetRef,
+        {SCROLLBAR_DISPID_BUTTONPICTURE, L"ButtonPicture", kGetRef,
          [](S& s, DispCall& c) {
              if (c.IsGet()) {
                  c.ReturnUnknown(s.PictureOrBlank(s.Strip().Picture()), true);
@@ -390,7 +391,7 @@ const DispMember<S>* ScrollBarControl::Members(size_t& count) {
                  s.SetButtonPictureProp(AsPicture(c.ValueUnknown(), keep));
              }
          }},
-        {0x6803002E, L"MouseIcon", kGetRef,
+        {SCROLLBAR_DISPID_MOUSEICON, L"MouseIcon", kGetRef,
          [](S& s, DispCall& c) {
              if (c.IsGet()) {
                  c.ReturnUnknown(s.PictureOrBlank(s.Thumb().MouseIcon()), true);
@@ -399,12 +400,12 @@ const DispMember<S>* ScrollBarControl::Members(size_t& count) {
                  s.SetMouseIconProp(AsPicture(c.ValueUnknown(), keep));
              }
          }},
-        {0x6803002D, L"MousePointer", kGetPut,
+        {SCROLLBAR_DISPID_MOUSEPOINTER, L"MousePointer", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnShort(s.Thumb().MousePointer());
              else com::Check(s.put_MousePointer(c.ValueShort()));
          }},
-        {0x6803002C, L"BarType", kGetPut,
+        {SCROLLBAR_DISPID_BARTYPE, L"BarType", kGetPut,
          [](S& s, DispCall& c) {
              if (c.IsGet()) c.ReturnLong(s.Model().GetBarType());
              else s.Model().SetBarType(c.ValueLong());

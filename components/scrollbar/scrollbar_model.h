@@ -5,6 +5,7 @@
 // out what the sink asks for (moving windows, painting, raising events).
 #include <cstdint>
 
+#include "components/scrollbar/scrollbar_dispids.h"
 namespace vorne::scrollbar {
 
 enum BarType : int32_t {
@@ -16,16 +17,16 @@ enum BarType : int32_t {
 
 // Event numbers of the control's event interface.
 enum EventId : int {
-    kEventChange = 1,
-    kEventScroll = 2,
-    kEventClick = 3,
-    kEventDblClick = 4,
-    kEventKeyDown = 5,
-    kEventKeyPress = 6,
-    kEventKeyUp = 7,
-    kEventMouseDown = 8,
-    kEventMouseMove = 9,
-    kEventMouseUp = 10,
+    kEventChange = SCROLLBAR_EVENT_CHANGE,
+    kEventScroll = SCROLLBAR_EVENT_SCROLL,
+    kEventClick = SCROLLBAR_EVENT_CLICK,
+    kEventDblClick = SCROLLBAR_EVENT_DBLCLICK,
+    kEventKeyDown = SCROLLBAR_EVENT_KEYDOWN,
+    kEventKeyPress = SCROLLBAR_EVENT_KEYPRESS,
+    kEventKeyUp = SCROLLBAR_EVENT_KEYUP,
+    kEventMouseDown = SCROLLBAR_EVENT_MOUSEDOWN,
+    kEventMouseMove = SCROLLBAR_EVENT_MOUSEMOVE,
+    kEventMouseUp = SCROLLBAR_EVENT_MOUSEUP,
 };
 
 // Arguments of one raised event; every one of them is passed by reference

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "components/scroller/scroller_dispids.h"
 #include "runtime/com/error.h"
 #include "runtime/com/module.h"
 
@@ -608,7 +609,7 @@ int64_t Whole(Call& c) { return c.ValueLong(); }
 
 const com::DispMember<Self>* Self::Members(size_t& count) {
     static const com::DispMember<Self> members[] = {
-        {0x68030053, L"BackColor", kProp,
+        {SCROLLER_DISPID_BACKCOLOR, L"BackColor", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetBackColor(static_cast<OLE_COLOR>(c.ValueLong()));
@@ -616,7 +617,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnLong(static_cast<long>(s.Model().backColor()));
              }
          }},
-        {0x68030052, L"ForeColor", kProp,
+        {SCROLLER_DISPID_FORECOLOR, L"ForeColor", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetForeColor(static_cast<OLE_COLOR>(c.ValueLong()));
@@ -624,7 +625,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnLong(static_cast<long>(s.Model().foreColor()));
              }
          }},
-        {0x68030051, L"Enabled", kProp,
+        {SCROLLER_DISPID_ENABLED, L"Enabled", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetScrolling(c.ValueBool());
@@ -642,7 +643,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnUnknown(font.Get(), true);
              }
          }},
-        {0x68030050, L"BorderStyle", kProp,
+        {SCROLLER_DISPID_BORDERSTYLE, L"BorderStyle", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetBorderStyle(Whole(c));
@@ -650,8 +651,8 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnShort(s.Model().borderStyle());
              }
          }},
-        {0x60030054, L"Refresh", kMethod, [](Self& s, Call&) { s.Repaint(); }},
-        {0x6803004F, L"ScrollDirection", kProp,
+        {SCROLLER_DISPID_REFRESH, L"Refresh", kMethod, [](Self& s, Call&) { s.Repaint(); }},
+        {SCROLLER_DISPID_SCROLLDIRECTION, L"ScrollDirection", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetDirection(Whole(c));
@@ -659,8 +660,8 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnLong(s.Model().scrollDirection());
              }
          }},
-        {0x60030063, L"ResetScroll", kMethod, [](Self& s, Call&) { s.Reset(); }},
-        {0x6803004E, L"TextAlignment", kProp,
+        {SCROLLER_DISPID_RESETSCROLL, L"ResetScroll", kMethod, [](Self& s, Call&) { s.Reset(); }},
+        {SCROLLER_DISPID_TEXTALIGNMENT, L"TextAlignment", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetTextAlignment(Whole(c));
@@ -668,7 +669,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnLong(s.Model().textAlignment());
              }
          }},
-        {0x6803004D, L"Caption", kProp,
+        {SCROLLER_DISPID_CAPTION, L"Caption", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetCaption(c.ValueString());
@@ -676,7 +677,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnString(s.Model().caption());
              }
          }},
-        {0x6803004C, L"ScrollSpeed", kProp,
+        {SCROLLER_DISPID_SCROLLSPEED, L"ScrollSpeed", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetScrollSpeed(Whole(c));
@@ -684,7 +685,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnLong(s.Model().scrollSpeed());
              }
          }},
-        {0x6803004B, L"MouseIcon", kObject,
+        {SCROLLER_DISPID_MOUSEICON, L"MouseIcon", kObject,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetMouseIcon(c.ValueUnknown());
@@ -694,7 +695,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnUnknown(icon.Get(), true);
              }
          }},
-        {0x6803004A, L"MousePointer", kProp,
+        {SCROLLER_DISPID_MOUSEPOINTER, L"MousePointer", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetMousePointer(Whole(c));
@@ -702,7 +703,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnShort(s.Model().mousePointer());
              }
          }},
-        {0x68030049, L"HorizontalAlignment", kProp,
+        {SCROLLER_DISPID_HORIZONTALALIGNMENT, L"HorizontalAlignment", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetHorizontalAlignment(Whole(c));
@@ -710,7 +711,7 @@ const com::DispMember<Self>* Self::Members(size_t& count) {
                  c.ReturnLong(s.Model().horizontalAlignment());
              }
          }},
-        {0x68030048, L"VerticalAlignment", kProp,
+        {SCROLLER_DISPID_VERTICALALIGNMENT, L"VerticalAlignment", kProp,
          [](Self& s, Call& c) {
              if (Puts(c)) {
                  s.SetVerticalAlignment(Whole(c));

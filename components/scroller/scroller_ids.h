@@ -2,6 +2,7 @@
 // Numbers of the Scroller control that hosts and tests rely on.
 #include <windows.h>
 
+#include "components/scroller/scroller_dispids.h"
 namespace vorne::scroller {
 
 // The step timer ticks as WM_TIMER with this id on the control's window.
@@ -9,17 +10,17 @@ constexpr UINT_PTR kStepTimerId = 0x5C01;
 
 // Event numbers of __Scroller.
 enum EventId : DISPID {
-    kEventClick = 1,
-    kEventDblClick = 2,
-    kEventKeyDown = 3,
-    kEventKeyPress = 4,
-    kEventKeyUp = 5,
-    kEventMouseDown = 6,
-    kEventMouseMove = 7,
-    kEventMouseUp = 8,
-    kEventScrollComplete = 9,
-    kEventScrollStart = 10,
-    kEventChangeScrollDirection = 11,
+    kEventClick = SCROLLER_EVENT_CLICK,
+    kEventDblClick = SCROLLER_EVENT_DBLCLICK,
+    kEventKeyDown = SCROLLER_EVENT_KEYDOWN,
+    kEventKeyPress = SCROLLER_EVENT_KEYPRESS,
+    kEventKeyUp = SCROLLER_EVENT_KEYUP,
+    kEventMouseDown = SCROLLER_EVENT_MOUSEDOWN,
+    kEventMouseMove = SCROLLER_EVENT_MOUSEMOVE,
+    kEventMouseUp = SCROLLER_EVENT_MOUSEUP,
+    kEventScrollComplete = SCROLLER_EVENT_SCROLLCOMPLETE,
+    kEventScrollStart = SCROLLER_EVENT_SCROLLSTART,
+    kEventChangeScrollDirection = SCROLLER_EVENT_CHANGESCROLLDIRECTION,
 };
 
 }  // namespace vorne::scroller

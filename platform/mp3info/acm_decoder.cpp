@@ -74,13 +74,16 @@ bool AcmDecoder::Decode(const uint8_t* bytes, size_t n, bool last, std::vector<u
   for (int round = 0; round < 64; ++round) {
     const size_t left = in.size() - done;
     if (left == 0 && !last) break;
-    out_.resize(OutputRoom(left, first_, channels_));
+    // The buffer only grows: shrinking and growing it again for every call
+    // would clear megabytes each time.
+    const size_t room = OutputRoom(left, first_, channels_);
+    if (out_.size() < room) out_.resize(room);
     ACMSTREAMHEADER h{};
     h.cbStruct = sizeof h;
     h.pbSrc = left ? in.data() + done : in.data();
     h.cbSrcLength = static_cast<DWORD>(left);
     h.pbDst = out_.data();
-    h.cbDstLength = static_cast<DWORD>(out_.size());
+    h.cbDstLength = static_cast<DWORD>(room);
     // Some decoders refuse to prepare an empty source: give them a byte they
     // are told not to use.
     uint8_t spare = 0;
@@ -94,7 +97,7 @@ bool AcmDecoder::Decode(const uint8_t* bytes, size_t n, bool last, std::vector<u
     const DWORD used = h.cbSrcLengthUsed;
     const DWORD produced = h.cbDstLengthUsed;
     h.cbSrcLength = static_cast<DWORD>(left);
-    h.cbDstLength = static_cast<DWORD>(out_.size());
+    h.cbDstLength = static_cast<DWORD>(room);
     acmStreamUnprepareHeader(stream_, &h, 0);
     if (r != MMSYSERR_NOERROR) return false;
     pcm.insert(pcm.end(), out_.begin(), out_.begin() + produced);

@@ -1,6 +1,6 @@
 // The built-in face: the program's own bitmaps 101..117 placed as fixed
 // elements, shaped by pure white.
-#include "player/app/component_ids.h"
+#include "components/component_ids.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/trace.h"

@@ -3,12 +3,11 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "player/app/components.h"
+#include "runtime/activex/component_factory.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
+#include "player/app/running_main_window.h"
 #include "player/app/trace.h"
-#include "player/output/output_window.h"
-#include "player/video/video_window.h"
 #include "player/startup/handover.h"
 #include "player/startup/instance.h"
 #include "runtime/forms/forms.h"
@@ -43,9 +42,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     if (run) {
         player::WarmUpFaceComponents();
-        // The windows the menu opens that are built on the main window.
-        player::output::ConnectToMainWindow();
-        player::video::ConnectToMainWindow();
+        // The windows the menu opens, which see the main window through its view.
+        player::ConnectSecondaryWindows();
         player::frmMain().Load();
         forms::Form::Run();
     }

@@ -7,7 +7,7 @@
 #include "player/app/main_window_playback.h"
 #include "player/app/playlist_window.h"
 #include "player/app/trace.h"
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 #include "player/startup/handover.h"
 #include "player/startup/instance.h"
 #include "runtime/basic/basic.h"

@@ -10,7 +10,7 @@
 
 #include "platform/mediaplayer/media_player.h"
 #include "platform/mediaplayer/wave_volume.h"
-#include "player/app/component_ids.h"
+#include "components/component_ids.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/playlist_window.h"

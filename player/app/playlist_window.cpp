@@ -6,7 +6,7 @@
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/main_window_playback.h"
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 
 namespace vorne::player {
 

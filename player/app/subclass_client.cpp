@@ -1,6 +1,6 @@
 #include "player/app/subclass_client.h"
 
-#include "player/app/components.h"
+#include "runtime/activex/component_factory.h"
 
 namespace vorne::player {
 

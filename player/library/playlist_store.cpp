@@ -165,11 +165,6 @@ std::string FileExtension(std::string_view path) {
     return std::string(path.substr(dot));
 }
 
-std::string ChopFileOff(std::string_view path) {
-    size_t p = path.rfind('\\');
-    return p == std::string_view::npos ? std::string() : std::string(path.substr(0, p + 1));
-}
-
 bool IsAbsoluteEntry(std::string_view name) {
     if (name.size() >= 2 && name[1] == ':') return true;
     if (!name.empty() && (name[0] == '\\' || name[0] == '/')) return true;

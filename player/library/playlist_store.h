@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/text/paths.h"
+
 namespace vorne::library {
 
 // The 32 playable media types, as the open dialog filters them.
@@ -85,9 +87,8 @@ bool IsValidFileType(std::string_view ext);
 // The extension of a file name with its point (".au"), "" when it has none;
 // what a caller hands IsValidFileType.
 std::string FileExtension(std::string_view path);
-// The folder part of a path up to and including its last "\"; empty when
-// there is none.
-std::string ChopFileOff(std::string_view path);
+// The folder part of a path up to and including its last "\".
+using text::ChopFileOff;
 // Whether a list entry is absolute: a drive ("C:"), a UNC path ("\\server"),
 // a rooted path ("\dir"), or a URL ("scheme://").
 bool IsAbsoluteEntry(std::string_view name);

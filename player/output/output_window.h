@@ -94,8 +94,6 @@ std::unique_ptr<OutputHost> MakePlayerOutputHost(forms::Form& dialog);
 // The program's one dialog.
 FrmOutput& frmOutput();
 
-// Joins the dialog to the main window: its "Output to Wave File" opens it.
-void ConnectToMainWindow();
 
 // The folder chooser of the shell: "" when cancelled.
 std::string BrowseForOutputFolder(HWND owner);

@@ -2,15 +2,12 @@
 #include <cmath>
 
 #include "platform/mediaplayer/media_player.h"
-#include "player/app/globals.h"
-#include "player/app/main_window.h"
-#include "player/app/main_window_playback.h"
-#include "player/app/playlist_window.h"
-#include "player/app/window_procs.h"
 #include "player/core/song_info.h"
+#include "player/dialogs/main_window_view.h"
 #include "player/output/output_window.h"
 #include "runtime/com/late_bound.h"
 #include "runtime/forms/forms.h"
+#include "runtime/forms/window_procs.h"
 
 namespace vorne::player::output {
 namespace {
@@ -19,34 +16,25 @@ class PlayerOutputHost : public OutputHost {
  public:
   explicit PlayerOutputHost(forms::Form& dialog) : dialog_(dialog) {}
 
-  int TitleCount() override { return frmList().List1.ListCount(); }
-  int SelectedIndex() override { return frmList().List1.ListIndex(); }
-  std::string TitlePath(int index) override {
-    const auto& store = frmList().Store;
-    return index >= 0 && index < store.Count() ? store.PathAt(index) : std::string();
-  }
+  int TitleCount() override { return MainWindow().TitleCount(); }
+  int SelectedIndex() override { return MainWindow().SelectedIndex(); }
+  std::string TitlePath(int index) override { return MainWindow().TitlePath(index); }
   SongFacts ReadSong(const std::string& path) override {
     // No current file in the context: a missing song is not reported in
     // the player and does not stop it.
     const SongInfoRecord rec = GetMp3Info(path, SongInfoContext{});
     return {rec.HasTag, rec.Artist, rec.Title};
   }
-  // Through the transport, whose flag decides what the stop below means:
-  // cleared there, the stop is no end of a song, so nothing is counted and
-  // the list does not go on.
-  void ClearPlaybackActive() override {
-    PlaybackWiring& p = frmMain().Playback();
-    p.Run([&] { p.transport.SetPlaybackActive(false); });
-  }
+  void ClearPlaybackActive() override { MainWindow().ClearPlaybackActive(); }
   void StopMainPlayer() override {
-    if (IDispatch* p = frmMain().NSPlay1()) com::CallMethod(p, media::kDispStop);
+    if (IDispatch* p = MainWindow().MediaControl()) com::CallMethod(p, media::kDispStop);
   }
   double MainDuration() override { return Read(media::kDispDuration); }
   double MainPosition() override { return Read(media::kDispPosition); }
   void SetOnTop(bool userChoice) override {
     if (!dialog_.Loaded()) return;
     if (userChoice) {
-      vorne::player::SetOnTop(Options.AlwaysOnTop, dialog_.hWnd());
+      vorne::player::SetOnTop(MainWindow().AlwaysOnTop(), dialog_.hWnd());
     } else {
       int16_t off = 0;
       vorne::player::SetOnTop(off, dialog_.hWnd());
@@ -56,7 +44,7 @@ class PlayerOutputHost : public OutputHost {
 
  private:
   static double Read(DISPID id) {
-    IDispatch* p = frmMain().NSPlay1();
+    IDispatch* p = MainWindow().MediaControl();
     if (!p) return 0;
     com::Variant v;
     if (FAILED(com::GetProperty(p, id, &v))) return 0;
@@ -71,6 +59,5 @@ std::unique_ptr<OutputHost> MakePlayerOutputHost(forms::Form& dialog) {
   return std::make_unique<PlayerOutputHost>(dialog);
 }
 
-void ConnectToMainWindow() { frmMain().ShowOutputWindow = [] { frmOutput().Show(); }; }
 
 }  // namespace vorne::player::output

@@ -2,7 +2,7 @@
 
 #include "player/dialogs/child_controls.h"
 #include "player/icons/icons_win.h"
-#include "player/library/associate.h"
+#include "runtime/registry/associate.h"
 #include "runtime/forms/dialogs.h"
 
 namespace vorne::player::preferences {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "player/library/registry.h"
+#include "runtime/registry/registry.h"
 #include "player/preferences/preferences_model.h"
 #include "runtime/forms/forms.h"
 #include "runtime/forms/tab_strip.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "player/library/associate.h"
+#include "runtime/registry/associate.h"
 
 namespace vorne::player::preferences {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "player/core/options.h"
-#include "player/library/registry.h"
+#include "runtime/registry/registry.h"
 
 namespace vorne::player::preferences {
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "components/scrollbar/scrollbar_dispids.h"
+#include "components/scroller/scroller_dispids.h"
 #include "runtime/basic/basic.h"
 
 namespace vorne::skin {
@@ -150,13 +152,13 @@ const std::vector<KeyedKey>& KeysOfKind(SkinKind kind) {
         {"FontUnderline=", P::FontUnderline, kFontUnderline},
     };
     static const std::vector<KeyedKey> kScrolling = {
-        {"ForeC=", P::ForeColor, Id(0x68030052u)},
-        {"BackC=", P::BackColor, Id(0x68030053u)},
-        {"TextAlign=", P::TextAlign, Id(0x6803004Eu)},
-        {"HAlign=", P::HAlign, Id(0x68030049u)},
-        {"VAlign=", P::VAlign, Id(0x68030048u)},
-        {"ScrollDir=", P::ScrollDir, Id(0x6803004Fu)},
-        {"ScrollSpeed=", P::ScrollSpeed, Id(0x6803004Cu)},
+        {"ForeC=", P::ForeColor, Id(SCROLLER_DISPID_FORECOLOR)},
+        {"BackC=", P::BackColor, Id(SCROLLER_DISPID_BACKCOLOR)},
+        {"TextAlign=", P::TextAlign, Id(SCROLLER_DISPID_TEXTALIGNMENT)},
+        {"HAlign=", P::HAlign, Id(SCROLLER_DISPID_HORIZONTALALIGNMENT)},
+        {"VAlign=", P::VAlign, Id(SCROLLER_DISPID_VERTICALALIGNMENT)},
+        {"ScrollDir=", P::ScrollDir, Id(SCROLLER_DISPID_SCROLLDIRECTION)},
+        {"ScrollSpeed=", P::ScrollSpeed, Id(SCROLLER_DISPID_SCROLLSPEED)},
         {"FontName=", P::FontName, kFontName},
         {"FontSize=", P::FontSize, kFontSize},
         {"FontBold=", P::FontBold, kFontBold},
@@ -177,7 +179,7 @@ const std::vector<KeyedKey>& KeysOfKind(SkinKind kind) {
         {"Top=", P::Top, kExtTop},
         {"Width=", P::Width, kExtWidth},
         {"Height=", P::Height, kExtHeight},
-        {"BarType=", P::BarType, Id(0x6803002Cu)},
+        {"BarType=", P::BarType, Id(SCROLLBAR_DISPID_BARTYPE)},
     };
     static const std::vector<KeyedKey> kNone;
     switch (kind) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "components/scroller/scroller_dispids.h"
+
 namespace vorne::skin {
 
 // The lines of a skin file: CR LF or a lone CR ends a line; a lone LF is
@@ -127,7 +129,7 @@ inline constexpr int32_t kFontName = 0, kFontSize = 2, kFontBold = 3, kFontItali
 // The font property of a hosted component.
 inline constexpr int32_t kDispidFont = -512;
 // ResetScroll of the scrolling caption, called after every keyed line.
-inline constexpr int32_t kDispidResetScroll = 0x60030063;
+inline constexpr int32_t kDispidResetScroll = SCROLLER_DISPID_RESETSCROLL;
 
 // --- value conversions as the keyed lines need them; nothing when the
 // text does not convert (the property then stays as it was).

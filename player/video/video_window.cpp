@@ -3,11 +3,9 @@
 #include <cmath>
 
 #include "platform/mediaplayer/media_player.h"
-#include "player/app/globals.h"
-#include "player/app/main_window.h"
-#include "player/app/main_window_playback.h"
-#include "player/app/window_procs.h"
+#include "player/dialogs/main_window_view.h"
 #include "runtime/com/late_bound.h"
+#include "runtime/forms/window_procs.h"
 
 namespace vorne::player::video {
 namespace {
@@ -72,7 +70,7 @@ void FrmVideo::Form_Load() {
     vid_ = CreateVideoPlayer(hWnd(), this);
     if (vid_) vid_->SetVisible(true);
   }
-  SetOnTop(Options.AlwaysOnTop, hWnd());
+  SetOnTop(MainWindow().AlwaysOnTop(), hWnd());
   const float sw = GetSystemMetrics(SM_CXSCREEN) * forms::TwipsPerPixelX();
   const float sh = GetSystemMetrics(SM_CYSCREEN) * forms::TwipsPerPixelY();
   const Placement p = CentreOnScreen(sw, sh, Width(), Height());
@@ -139,20 +137,5 @@ void FrmVideo::MouseUp(int button, int, int, int) {
 }
 
 FrmVideo& frmVideo() { return forms::DefaultInstance<FrmVideo>(); }
-
-void ConnectToMainWindow() {
-  FrmMain& main = frmMain();
-  main.ShowVideoWindow = [] { frmVideo().Show(); };
-  main.VideoControl = []() -> IDispatch* {
-    FrmVideo& v = frmVideo();
-    if (!v.Loaded()) v.Load();
-    return v.Vid() ? v.Vid()->Dispatch() : nullptr;
-  };
-  main.UnloadVideoWindow = [] { frmVideo().Unload(); };
-  frmVideo().Released = [](IDispatch* d) {
-    playback::DispatchMediaControl& media = frmMain().Playback().media;
-    if (media.Video() == d) media.SetVideo(nullptr);
-  };
-}
 
 }  // namespace vorne::player::video

@@ -70,10 +70,4 @@ class FrmVideo : public forms::Form, private VideoDisplay, private VideoEvents {
 // The program's one video window.
 FrmVideo& frmVideo();
 
-// Joins the video window to the program's main window: the menu's "Show
-// Video Window", the control a video stream plays in as well, the unload
-// when a stream is no video; and when the window closes, the main window
-// drives its control no more.
-void ConnectToMainWindow();
-
 }  // namespace vorne::player::video

@@ -3,12 +3,13 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "player/app/window_procs.h"
-#include "player/library/associate.h"
-#include "player/library/registry_win.h"
+#include "runtime/registry/associate.h"
+#include "runtime/registry/registry_win.h"
 #include "runtime/forms/commands.h"
 #include "runtime/forms/help.h"
+#include "runtime/forms/window_procs.h"
 #include "runtime/text/ansi.h"
+#include "runtime/text/paths.h"
 #include "skinner/app/win_children.h"
 #include "skinner/author/author_details.h"
 #include "skinner/author/author_dialog.h"
@@ -429,8 +430,8 @@ bool frmSkinner::OpenCommandLine(const std::string& command) {
     if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
     if (path.empty() || !text::FileExists(path)) return false;
     // Pictures are named bare and lie beside the skin.
-    const size_t cut = path.find_last_of('\\');
-    if (cut != std::string::npos) SetCurrentDirectoryA(path.substr(0, cut + 1).c_str());
+    const std::string folder = text::ChopFileOff(path);
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
     editor_.OpenSkin(path);
     Sync();
     return true;
@@ -451,8 +452,8 @@ void frmSkinner::cmdOpen_Click() {
     if (!chosen) return;
     const std::string path = CD1.FileName;
     // Pictures are named bare and lie beside the skin.
-    const size_t cut = path.find_last_of('\\');
-    if (cut != std::string::npos) SetCurrentDirectoryA(path.substr(0, cut + 1).c_str());
+    const std::string folder = text::ChopFileOff(path);
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
     editor_.SetPreviewSize(kEmptyPreviewWidth, kEmptyPreviewHeight);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     editor_.OpenSkin(path);

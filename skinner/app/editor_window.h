@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "player/library/registry.h"
+#include "runtime/registry/registry.h"
 #include "runtime/forms/file_dialog.h"
 #include "runtime/forms/forms.h"
 #include "skinner/app/list_view.h"

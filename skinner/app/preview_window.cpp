@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "player/app/component_ids.h"
-#include "player/app/components.h"
+#include "components/component_ids.h"
+#include "runtime/activex/component_factory.h"
 #include "Dunmere.h"
 #include "Plovex1.h"
 #include "platform/region/region.h"
@@ -17,7 +17,7 @@ namespace vorne::skinner {
 namespace {
 
 namespace ids = player::ids;
-constexpr DISPID kBarType = 0x6803002C;
+constexpr DISPID kBarType = SCROLLBAR_DISPID_BARTYPE;
 
 // An event argument as a number (by reference or by value), 0 when absent.
 double EventNumber(DISPPARAMS* params, UINT i) {

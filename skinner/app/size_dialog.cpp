@@ -1,6 +1,6 @@
 #include "skinner/app/size_dialog.h"
 
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 #include "runtime/basic/basic.h"
 #include "skinner/app/win_children.h"
 

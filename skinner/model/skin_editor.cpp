@@ -19,12 +19,6 @@ size_t KindSlot(SkinKind kind) { return static_cast<size_t>(kind); }
 
 bool Known(SkinKind kind) { return kind != SkinKind::Other; }
 
-// The folder part of a path (without its last separator), "" for a bare name.
-std::string FolderOf(const std::string& path) {
-    const size_t cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut);
-}
-
 std::string FolderKey(std::string folder) {
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
     return vb::UCase(folder);
@@ -59,11 +53,6 @@ PreviewElement Template(SkinKind kind) {
 std::string CaptionForPath(const std::string& path) {
     if (path.size() <= 40) return "Quarl - " + path;
     return "Quarl - " + path.substr(0, 3) + ".." + path.substr(path.size() - 40);
-}
-
-std::string ChopPath(const std::string& path) {
-    const size_t cut = path.rfind('\\');
-    return cut == std::string::npos ? std::string() : path.substr(cut + 1);
 }
 
 std::string MakeTextString(std::string_view f) {
@@ -216,7 +205,7 @@ void SkinEditor::ShowBackground(EditorPictureRef p) {
 
 void SkinEditor::RememberSource(const std::string& fullPath) {
     const std::string name = ChopPath(fullPath);
-    if (!name.empty()) sources_[vb::UCase(name)] = FolderOf(fullPath);
+    if (!name.empty()) sources_[vb::UCase(name)] = text::ChopFileOff(fullPath);
 }
 
 // --- modes and reset -----------------------------------------------------------------------------
@@ -558,7 +547,7 @@ bool SkinEditor::OpenSkinData(const std::string& path, std::string_view data) {
     }
     SetCaption(CaptionForPath(path));
     currentSkinPath_ = path;
-    Reader reader(*this, FolderOf(path));
+    Reader reader(*this, text::ChopFileOff(path));
     skin::ReadSkin(lines, reader);
     SkinChanged = false;
     return true;
@@ -604,7 +593,7 @@ skin::SkinDocument SkinEditor::Document() const {
 }
 
 std::vector<std::string> SkinEditor::PicturesFromElsewhere(const std::string& skinPath) const {
-    const std::string target = FolderKey(FolderOf(skinPath));
+    const std::string target = FolderKey(text::ChopFileOff(skinPath));
     std::vector<std::string> names;
     auto check = [&](const std::string& name) {
         if (name.empty()) return;

@@ -22,6 +22,7 @@
 #include "runtime/activex/twips.h"
 #include "runtime/forms/control.h"
 #include "runtime/forms/state_controls.h"
+#include "runtime/text/paths.h"
 #include "skinner/author/author_details.h"
 
 namespace vorne::skinner {
@@ -90,7 +91,7 @@ public:
 // its last 40 when it has 41 or more.
 std::string CaptionForPath(const std::string& path);
 // The part of path after its last "\" ("" without one or when it ends in one).
-std::string ChopPath(const std::string& path);
+using text::ChopPath;
 // A caption template with each switch replaced by a sample text.
 std::string MakeTextString(std::string_view format);
 // The editor's kind position of a kind text (exact), -1 for none of the four.

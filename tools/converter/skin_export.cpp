@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "player/library/playlist_store.h"
+#include "runtime/text/paths.h"
 #include "runtime/text/ansi.h"
 #include "tools/converter/bmp.h"
 
@@ -178,7 +178,7 @@ Pixels ComposeBitmap(const ExportBitmap& bitmap, const WinampInterface& from) {
 
 std::vector<std::string> ExportTargets(const std::string& skinPath) {
     std::vector<std::string> targets{skinPath};
-    const std::string folder = library::ChopFileOff(skinPath);
+    const std::string folder = text::ChopFileOff(skinPath);
     for (const ExportBitmap& b : ExportBitmaps()) targets.push_back(folder + b.file);
     return targets;
 }

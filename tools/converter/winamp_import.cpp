@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "player/library/playlist_store.h"
+#include "runtime/text/paths.h"
 
 namespace vorne::converter {
 
@@ -112,7 +112,7 @@ ImportResult ImportWinampSkin(const std::string& mainPath, SheetLoader& loader, 
     Draw(fresh.up, 0, 0, main.pixels);
     Draw(fresh.dn, 0, 0, main.pixels);
 
-    const std::string folder = library::ChopFileOff(mainPath);
+    const std::string folder = text::ChopFileOff(mainPath);
     auto note_missing = [&](const char* name, const char* fallback) {
         result.missing.push_back(fallback && *fallback ? std::string(name) + " / " + fallback : std::string(name));
     };

@@ -14,6 +14,7 @@
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/playlist_window.h"
+#include "player/app/running_main_window.h"
 #include "player/core/options.h"
 #include "player/output/output_window.h"
 #include "player/video/video_window.h"
@@ -32,8 +33,7 @@ inline void LoadPlayer() {
     o.AlwaysOnTop = 0;
     SaveOptionsFile(OptionsFileName(forms::App::Path()), o);
     DeleteFileA((Folder() + "Vorne.gen").c_str());
-    output::ConnectToMainWindow();
-    video::ConnectToMainWindow();
+    ConnectSecondaryWindows();
     frmMain().Load();
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "player/app/component_ids.h"
+#include "components/component_ids.h"
 #include "player/app/main_window_playback.h"
 #include "player/app/tests/loaded_player.h"
 #include "player/library/id3v1_codepage_win.h"

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <string>
 
-#include "player/library/associate.h"
+#include "runtime/registry/associate.h"
 #include "player/library/file_ops.h"
 #include "player/library/id3v1_codepage_win.h"
 #include "player/library/playlist_formats.h"
-#include "player/library/registry_win.h"
+#include "runtime/registry/registry_win.h"
 #include "player/core/song_info.h"
 #include "runtime/testing/reg_tool.h"
 #include "runtime/text/ansi.h"

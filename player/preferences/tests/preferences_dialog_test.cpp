@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "player/dialogs/tests/window_shot.h"
-#include "player/library/associate.h"
-#include "player/library/registry_win.h"
+#include "runtime/registry/associate.h"
+#include "runtime/registry/registry_win.h"
 #include "runtime/forms/dialogs.h"
 
 namespace vorne::player::preferences {

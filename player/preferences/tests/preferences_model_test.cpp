@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "player/library/associate.h"
+#include "runtime/registry/associate.h"
 
 namespace vorne::player::preferences {
 namespace {

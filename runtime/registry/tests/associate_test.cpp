@@ -1,4 +1,4 @@
-#include "player/library/associate.h"
+#include "runtime/registry/associate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "player/app/components.h"
+#include "runtime/activex/component_factory.h"
 
 #include <mmsystem.h>
 

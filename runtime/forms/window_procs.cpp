@@ -1,4 +1,4 @@
-#include "player/app/window_procs.h"
+#include "runtime/forms/window_procs.h"
 
 namespace vorne::player {
 

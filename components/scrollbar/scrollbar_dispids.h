@@ -1,0 +1,33 @@
+/* Dispatch ids of Tolvaner.ScrollBar, the skinnable scroll bar: the contract with
+   every host. Its type library, its dispatch table, the skin reader and the
+   hosts all take the numbers from here, so each is written once. Plain
+   #defines: the IDL compiler reads this file too. */
+#ifndef VORNE_COMPONENTS_SCROLLBAR_DISPIDS_H
+#define VORNE_COMPONENTS_SCROLLBAR_DISPIDS_H
+
+/* Members of the default interface. */
+#define SCROLLBAR_DISPID_ENABLED 0x68030036
+#define SCROLLBAR_DISPID_FORECOLOR 0x68030035
+#define SCROLLBAR_DISPID_BACKCOLOR 0x68030034
+#define SCROLLBAR_DISPID_MAXVALUE 0x68030033
+#define SCROLLBAR_DISPID_MINVALUE 0x68030032
+#define SCROLLBAR_DISPID_VALUE 0x68030031
+#define SCROLLBAR_DISPID_BARPICTURE 0x68030030
+#define SCROLLBAR_DISPID_BUTTONPICTURE 0x6803002F
+#define SCROLLBAR_DISPID_MOUSEICON 0x6803002E
+#define SCROLLBAR_DISPID_MOUSEPOINTER 0x6803002D
+#define SCROLLBAR_DISPID_BARTYPE 0x6803002C
+
+/* Events of the source interface. */
+#define SCROLLBAR_EVENT_CHANGE 1
+#define SCROLLBAR_EVENT_SCROLL 2
+#define SCROLLBAR_EVENT_CLICK 3
+#define SCROLLBAR_EVENT_DBLCLICK 4
+#define SCROLLBAR_EVENT_KEYDOWN 5
+#define SCROLLBAR_EVENT_KEYPRESS 6
+#define SCROLLBAR_EVENT_KEYUP 7
+#define SCROLLBAR_EVENT_MOUSEDOWN 8
+#define SCROLLBAR_EVENT_MOUSEMOVE 9
+#define SCROLLBAR_EVENT_MOUSEUP 10
+
+#endif
