@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "runtime/activex/component_factory.h"
+#include "player/app/component_warm_up.h"
 #include "player/app/globals.h"
 #include "player/app/main_window.h"
 #include "player/app/running_main_window.h"

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <string>
+
 #include "runtime/com/object.h"
 
 namespace vorne::player {
@@ -13,10 +15,7 @@ namespace vorne::player {
 // The class factory for clsid, or null when neither way finds one.
 com::Ptr<IClassFactory> ComponentFactory(REFCLSID clsid, const char* fileBesideProgram);
 
-// Starts, on a thread of its own, what the first face waits for and the
-// window thread need not do itself: the component files beside the program
-// are mapped and the wave devices are brought up. The window thread then
-// finds them ready; nothing is created and no state of the player changes.
-void WarmUpFaceComponents();
+// The path of a component file beside the program.
+std::string ComponentBesideProgram(const char* file);
 
 }  // namespace vorne::player
