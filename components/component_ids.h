@@ -7,6 +7,7 @@
 
 #include "components/scrollbar/scrollbar_dispids.h"
 #include "components/scroller/scroller_dispids.h"
+#include "components/subclass/subclass_dispids.h"
 
 namespace vorne::player::ids {
 
@@ -37,7 +38,10 @@ inline constexpr DISPID kBarEventMouseMove = SCROLLBAR_EVENT_MOUSEMOVE;
 inline constexpr DISPID kBarEventMouseUp = SCROLLBAR_EVENT_MOUSEUP;
 inline constexpr DISPID kBarPicture = SCROLLBAR_DISPID_BARPICTURE;
 inline constexpr DISPID kBarButtonPicture = SCROLLBAR_DISPID_BUTTONPICTURE;
-// Both: the font object and its size member.
+// Vornesub: the members of a host's message client the library calls.
+inline constexpr DISPID kSubclassMsgResponse = SUBCLASS_DISPID_MSGRESPONSE;
+inline constexpr DISPID kSubclassWindowProc = SUBCLASS_DISPID_WINDOWPROC;
+// Both scroll controls: the font object and its size member.
 inline constexpr DISPID kFont = -512;
 inline constexpr DISPID kFontSize = 2;
 

@@ -1,6 +1,7 @@
 #include "components/subclass/gsubclass.h"
 
 #include "components/subclass/subclass.h"
+#include "components/subclass/subclass_dispids.h"
 #include "runtime/com/error.h"
 
 namespace vornesub {
@@ -50,26 +51,26 @@ HRESULT GSubclassObject::CallOldWindowProc(LONG hwnd, LONG iMsg, LONG_PTR wParam
 
 const DispMember<GSubclassObject>* GSubclassObject::Members(size_t& count) {
     static const DispMember<GSubclassObject> members[] = {
-        {0x60030001, L"AttachMessage", DISPATCH_METHOD,
+        {SUBCLASS_DISPID_ATTACHMESSAGE, L"AttachMessage", DISPATCH_METHOD,
          [](GSubclassObject& self, DispCall& c) {
              c.Expect(3, 3);
              auto** client = reinterpret_cast<_ISubclass**>(c.UnknownRef(0));
              Check(self.AttachMessage(client, c.Long(1), c.Long(2)));
          }},
-        {0x60030002, L"DetachMessage", DISPATCH_METHOD,
+        {SUBCLASS_DISPID_DETACHMESSAGE, L"DetachMessage", DISPATCH_METHOD,
          [](GSubclassObject& self, DispCall& c) {
              c.Expect(3, 3);
              auto** client = reinterpret_cast<_ISubclass**>(c.UnknownRef(0));
              Check(self.DetachMessage(client, c.Long(1), c.Long(2)));
          }},
-        {0x68030000, L"CurrentMessage", DISPATCH_PROPERTYGET,
+        {SUBCLASS_DISPID_CURRENTMESSAGE, L"CurrentMessage", DISPATCH_PROPERTYGET,
          [](GSubclassObject& self, DispCall& c) {
              c.Expect(0, 0);
              LONG msg = 0;
              Check(self.get_CurrentMessage(&msg));
              c.ReturnLong(msg);
          }},
-        {0x60030003, L"CallOldWindowProc", DISPATCH_METHOD,
+        {SUBCLASS_DISPID_CALLOLDWINDOWPROC, L"CallOldWindowProc", DISPATCH_METHOD,
          [](GSubclassObject& self, DispCall& c) {
              c.Expect(4, 4);
              LONG_PTR r = 0;

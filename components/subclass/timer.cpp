@@ -1,6 +1,7 @@
 #include "components/subclass/timer.h"
 
 #include "components/subclass/errors.h"
+#include "components/subclass/subclass_dispids.h"
 #include "runtime/com/error.h"
 #include "runtime/com/typelib.h"
 
@@ -89,7 +90,7 @@ void CTimer::SetInterval(LONG v) {
 
 HRESULT CTimer::PulseTimer() {
     Ptr<IUnknown> keep(static_cast<_CTimer*>(this));
-    events_.Fire(1);
+    events_.Fire(SUBCLASS_EVENT_TIMER_THATTIME);
     return S_OK;
 }
 
@@ -115,7 +116,7 @@ HRESULT CTimer::GetGUID(DWORD kind, GUID* guid) {
 
 const DispMember<CTimer>* CTimer::Members(size_t& count) {
     static const DispMember<CTimer> members[] = {
-        {0x40030002, L"Item", DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF,
+        {SUBCLASS_DISPID_TIMER_ITEM, L"Item", DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF,
          [](CTimer& self, DispCall& c) {
              c.Expect(0, 0);
              if (c.IsPut() || c.IsPutRef()) {
@@ -126,7 +127,7 @@ const DispMember<CTimer>* CTimer::Members(size_t& count) {
                  c.ReturnVariantMove(v);
              }
          }},
-        {0x68030001, L"Interval", DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+        {SUBCLASS_DISPID_TIMER_INTERVAL, L"Interval", DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
          [](CTimer& self, DispCall& c) {
              c.Expect(0, 0);
              if (c.IsPut()) {
@@ -138,7 +139,7 @@ const DispMember<CTimer>* CTimer::Members(size_t& count) {
                  c.ReturnLong(v);
              }
          }},
-        {0x60030003, L"PulseTimer", DISPATCH_METHOD,
+        {SUBCLASS_DISPID_TIMER_PULSETIMER, L"PulseTimer", DISPATCH_METHOD,
          [](CTimer& self, DispCall& c) {
              c.Expect(0, 0);
              Check(self.PulseTimer());

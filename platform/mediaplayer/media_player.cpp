@@ -36,12 +36,6 @@ constexpr UINT kMsgDrain = WM_APP + 2;       // raise the queued events
 constexpr const wchar_t* kWindowClass = L"VorneMediaPlayerNotify";
 constexpr double kUnitsPerSecond = 10000000.0;  // REFERENCE_TIME is 100 ns
 
-class MediaPlayer;
-std::vector<MediaPlayer*>& LivePlayers() {
-  static std::vector<MediaPlayer*> players;
-  return players;
-}
-
 // One event waiting to be raised.
 struct Pending {
   DISPID id;
@@ -64,11 +58,11 @@ VARIANT BoolVar(bool v) {
   return r;
 }
 
-class MediaPlayer : public com::Object, public IDispatch, public IConnectionPointContainer {
+class MediaPlayer : public com::Object, public IDispatch, public IConnectionPointContainer, public VolumeListener {
  public:
   MediaPlayer() : events_(static_cast<IDispatch*>(this), this, kMediaPlayerEventsIid) {
     window_ = CreateNotifyWindow();
-    LivePlayers().push_back(this);
+    AddPlayer(this);
   }
 
   VORNE_COM_REFCOUNT()
@@ -183,9 +177,16 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
     return text::AnsiToWide(clipV1_[*field]);
   }
 
-  void ApplyVolume() {
-    if (!audio_) return;
-    audio_->put_Volume(RendererVolume(LOWORD(PlaybackVolumeWord())));
+  // The volume word to play at, kept for the graphs built later.
+  void SetVolumeWord(DWORD word) override {
+    volumeWord_ = word;
+    ApplyVolume();
+  }
+
+  HRESULT RendererVolumeNow(long* level) const {
+    if (!level) return E_POINTER;
+    *level = 0;
+    return audio_ ? audio_->get_Volume(level) : S_FALSE;
   }
 
   const std::wstring& FileName() const { return fileName_; }
@@ -198,13 +199,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
 
  protected:
   void OnFinalRelease() override {
-    auto& live = LivePlayers();
-    for (size_t i = 0; i < live.size(); ++i) {
-      if (live[i] == this) {
-        live.erase(live.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
-    }
+    RemovePlayer(this);
     events_.UnadviseAll();
     ReleaseGraph();
     queue_.clear();
@@ -216,6 +211,10 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   }
 
  private:
+  void ApplyVolume() {
+    if (audio_) audio_->put_Volume(RendererVolume(LOWORD(volumeWord_)));
+  }
+
   static void Check(HRESULT hr) {
     if (FAILED(hr)) throw com::ComError(hr);
   }
@@ -395,6 +394,7 @@ class MediaPlayer : public com::Object, public IDispatch, public IConnectionPoin
   Ptr<IMediaSeeking> seeking_;
   Ptr<IMediaEventEx> graphEvents_;
   Ptr<IBasicAudio> audio_;
+  DWORD volumeWord_ = 0xFFFFFFFF;
   std::wstring fileName_;
   Id3v2Texts clipV2_;
   Id3v1Texts clipV1_;
@@ -475,8 +475,9 @@ const DispMember<MediaPlayer>* MediaPlayer::Members(size_t& count) {
 
 }  // namespace
 
-void ApplyVolumeToPlayers() {
-  for (MediaPlayer* p : LivePlayers()) p->ApplyVolume();
+HRESULT GetRendererVolume(IDispatch* control, long* level) {
+  if (!control) return E_POINTER;
+  return static_cast<MediaPlayer*>(control)->RendererVolumeNow(level);
 }
 
 HRESULT CreateMediaPlayer(IDispatch** out) {

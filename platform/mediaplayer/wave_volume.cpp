@@ -1,7 +1,9 @@
 #include "platform/mediaplayer/wave_volume.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include "platform/mediaplayer/player_registry.h"
 
@@ -13,7 +15,17 @@ std::map<UINT, HWAVEOUT>& Handles() {
   return handles;
 }
 
-DWORD g_word = 0xFFFFFFFF;
+// The word set last on any device, which every live control plays at, and
+// those controls.
+struct Playback {
+  DWORD word = 0xFFFFFFFF;
+  std::vector<VolumeListener*> players;
+};
+Playback& Players() {
+  static Playback playback;
+  return playback;
+}
+
 // Per device, the word last set through here. The device keeps its level in
 // another scale and may give it back one step off; a reading that close to
 // what was set is what was set.
@@ -69,13 +81,25 @@ MMRESULT SetWaveVolume(UINT device, DWORD word) {
   }
   if (r == MMSYSERR_NOERROR) {
     SetWords()[device] = word;
-    g_word = word;
-    ApplyVolumeToPlayers();
+    Playback& p = Players();
+    p.word = word;
+    for (VolumeListener* player : p.players) player->SetVolumeWord(word);
   }
   return r;
 }
 
-DWORD PlaybackVolumeWord() { return g_word; }
+DWORD PlaybackVolumeWord() { return Players().word; }
+
+void AddPlayer(VolumeListener* player) {
+  Playback& p = Players();
+  p.players.push_back(player);
+  player->SetVolumeWord(p.word);
+}
+
+void RemovePlayer(VolumeListener* player) {
+  auto& players = Players().players;
+  players.erase(std::remove(players.begin(), players.end(), player), players.end());
+}
 
 long RendererVolume(unsigned level) {
   if (level == 0) return -10000;

@@ -1,8 +1,8 @@
 // The wave-output volume word: left channel in the low 16 bits, right in
 // the high 16 bits, 0 to 0xFFFF each. It is kept on an open wave-out handle
 // of the chosen device (the device-number form of the calls is refused on
-// some systems), and every media player control applies it to its audio
-// renderer, so that what is set is what is heard. Win32 only.
+// some systems), and every live media player control is told it and applies
+// it to its audio renderer, so that what is set is what is heard. Win32 only.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +15,7 @@ namespace vorne::media {
 MMRESULT GetWaveVolume(UINT device, DWORD* word);
 MMRESULT SetWaveVolume(UINT device, DWORD word);
 
-// The word last set (full volume until then), as the controls apply it.
+// The word last set (full volume until then), which the controls are told.
 DWORD PlaybackVolumeWord();
 
 // The renderer's volume, in hundredths of a decibel (-10000 silent .. 0

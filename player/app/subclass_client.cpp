@@ -1,5 +1,6 @@
 #include "player/app/subclass_client.h"
 
+#include "components/component_ids.h"
 #include "runtime/activex/component_factory.h"
 
 namespace vorne::player {
@@ -27,7 +28,7 @@ HRESULT SubclassClient::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { 
 
 HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                                UINT*) {
-    if (id == 0x40030000) {
+    if (id == ids::kSubclassMsgResponse) {
         if (flags & DISPATCH_PROPERTYGET) {
             if (result) {
                 VariantInit(result);
@@ -38,7 +39,7 @@ HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
         }
         return S_OK;  // a new response is ignored
     }
-    if (id == 0x60030000) {
+    if (id == ids::kSubclassWindowProc) {
         if (!params || params->cArgs != 4) return DISP_E_BADPARAMCOUNT;
         // hwnd and message are Longs; wParam, lParam and the result are
         // pointer-sized (64 bits wide in a 64-bit build).

@@ -1,7 +1,7 @@
 #pragma once
-// Small helpers for the player's dialogs: system child controls made on a
-// form's window in the dialog font, their text, tool tips, the window's
-// size from its inner size, and the on-top rule every dialog follows.
+// Small helpers for the player's dialogs: the window's size from its inner
+// size, the on-top rule every dialog follows and the shell's open. Their
+// child windows and tips come from runtime/forms/child_windows.h.
 #include <windows.h>
 
 #include <functional>
@@ -11,12 +11,6 @@
 
 namespace vorne::player::dialogs {
 
-// A child window of the form's window; id is the WM_COMMAND id.
-HWND MakeChild(HWND parent, const char* cls, const std::string& text, DWORD style, int x, int y, int w, int h,
-               int id = 0, DWORD exStyle = 0);
-std::string WindowText(HWND w);
-// A tool tip for a child window (made on first use per form window).
-void AddToolTip(HWND parent, HWND child, const std::string& tip);
 // Gives the form the outer size for an inner size of w x h pixels and
 // centres it on the screen.
 void SizeAndCentre(forms::Form& form, int w, int h);

@@ -3,10 +3,14 @@
 #include "player/commands/author_links.h"
 #include "player/dialogs/about_text.h"
 #include "player/dialogs/child_controls.h"
+#include "runtime/forms/child_windows.h"
 
 namespace vorne::player::dialogs {
 
 namespace {
+
+using forms::MakeChild;
+using forms::WindowText;
 
 constexpr int kClose = 100, kReset = 101, kLinkBase = 200;
 

@@ -2,6 +2,7 @@
 
 #include "player/dialogs/child_controls.h"
 #include "player/icons/icons_win.h"
+#include "runtime/forms/child_windows.h"
 #include "runtime/registry/associate.h"
 #include "runtime/forms/dialogs.h"
 
@@ -9,8 +10,7 @@ namespace vorne::player::preferences {
 
 namespace {
 
-using dialogs::AddToolTip;
-using dialogs::WindowText;
+using forms::WindowText;
 
 constexpr int kPageGeneral = 0, kPageDisplay = 1, kPageTypes = 2;
 constexpr int kAllPages = -1;
@@ -78,7 +78,7 @@ HWND FrmOptions::Add(int page, const char* cls, const std::string& text, DWORD s
     HWND parent = page >= 0 ? pages_[static_cast<size_t>(page)] : hWnd();
     POINT at{x, y};
     if (page >= 0) MapWindowPoints(hWnd(), parent, &at, 1);
-    HWND c = dialogs::MakeChild(parent, cls, text, style, at.x, at.y, w, h, id, exStyle);
+    HWND c = forms::MakeChild(parent, cls, text, style, at.x, at.y, w, h, id, exStyle);
     if (c && id) items_[id] = c;
     return c;
 }
@@ -188,18 +188,18 @@ void FrmOptions::Form_Load() {
     Add(kAllPages, "BUTTON", "Apply", WS_TABSTOP | BS_DEFPUSHBUTTON, 364, 398, 80, 26, idApply);
     Add(kAllPages, "BUTTON", "Cancel", WS_TABSTOP, 452, 398, 80, 26, idCancel);
 
-    AddToolTip(w, cursors, "Cursor will change showing you what can be done to a particular object");
-    AddToolTip(w, prior,
+    forms::SetChildTip(w, cursors, "Cursor will change showing you what can be done to a particular object");
+    forms::SetChildTip(w, prior,
                "Changing the Priority level will improve skip protection.  Do not use real-time unles you have a "
                "fast computer!");
-    AddToolTip(w, memory, "Will remember the Last Song Played, so that when you start Vorne next time, it wil load it");
-    AddToolTip(w, onStart, "Check this to make Vorne begin playing the play list as soon as it is launched");
+    forms::SetChildTip(w, memory, "Will remember the Last Song Played, so that when you start Vorne next time, it wil load it");
+    forms::SetChildTip(w, onStart, "Check this to make Vorne begin playing the play list as soon as it is launched");
     for (HWND h : {wait, waitGroup})
-        AddToolTip(w, h, "Wait x seconds before playing the next song (good for recording Audio Casettes)");
-    AddToolTip(w, follow, "Playlist will resize and follow the main window");
-    for (HWND h : {tray, trayGroup}) AddToolTip(w, h, "Change the appearance of the Icon in the Tray");
-    AddToolTip(w, show, "Use this if Explorer has crashed and you can no longer see the icon in the Tray");
-    AddToolTip(w, refresh,
+        forms::SetChildTip(w, h, "Wait x seconds before playing the next song (good for recording Audio Casettes)");
+    forms::SetChildTip(w, follow, "Playlist will resize and follow the main window");
+    for (HWND h : {tray, trayGroup}) forms::SetChildTip(w, h, "Change the appearance of the Icon in the Tray");
+    forms::SetChildTip(w, show, "Use this if Explorer has crashed and you can no longer see the icon in the Tray");
+    forms::SetChildTip(w, refresh,
                "Length of time to wait before updating Song Information Display and System Tray ToolTip");
 
     // The pictures: six tray pictures; the type icons counted from the resources.

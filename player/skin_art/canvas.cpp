@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/bitmap/bmp_core.h"
+
 namespace vorne::skinart {
 
 Colour Mix(Colour a, Colour b, float t) {
@@ -117,72 +119,15 @@ void Canvas::Blit(const Canvas& src, int x0, int y0) {
         for (int x = 0; x < src.width_; ++x) Set(x0 + x, y0 + y, src.Get(x, y));
 }
 
-namespace {
-void Put16(std::vector<std::uint8_t>& v, size_t at, unsigned n) {
-    v[at] = static_cast<std::uint8_t>(n);
-    v[at + 1] = static_cast<std::uint8_t>(n >> 8);
-}
-void Put32(std::vector<std::uint8_t>& v, size_t at, std::uint32_t n) {
-    for (int i = 0; i < 4; ++i) v[at + i] = static_cast<std::uint8_t>(n >> (8 * i));
-}
-std::uint32_t Get32(const std::vector<std::uint8_t>& v, size_t at) {
-    return v[at] | (v[at + 1] << 8) | (v[at + 2] << 16) | (static_cast<std::uint32_t>(v[at + 3]) << 24);
-}
-unsigned Get16(const std::vector<std::uint8_t>& v, size_t at) { return v[at] | (v[at + 1] << 8); }
-constexpr size_t kHeaders = 14 + 40;
-size_t RowBytes(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3); }
-}  // namespace
-
 std::vector<std::uint8_t> Canvas::ToBmp() const {
-    const size_t row = RowBytes(width_);
-    std::vector<std::uint8_t> f(kHeaders + row * height_, 0);
-    f[0] = 'B';
-    f[1] = 'M';
-    Put32(f, 2, static_cast<std::uint32_t>(f.size()));
-    Put32(f, 10, kHeaders);
-    Put32(f, 14, 40);
-    Put32(f, 18, static_cast<std::uint32_t>(width_));
-    Put32(f, 22, static_cast<std::uint32_t>(height_));  // positive: bottom-up
-    Put16(f, 26, 1);
-    Put16(f, 28, 24);
-    Put32(f, 34, static_cast<std::uint32_t>(row * height_));
-    Put32(f, 38, 2835);  // 72 dpi
-    Put32(f, 42, 2835);
-    for (int y = 0; y < height_; ++y) {
-        std::uint8_t* out = &f[kHeaders + row * (height_ - 1 - y)];
+    // Channels r, g, b in bytes here; 0x00RRGGBB for the shared writer.
+    bitmap::Image image(width_, height_);
+    for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             const std::uint8_t* p = At(x, y);
-            out[x * 3] = p[2];
-            out[x * 3 + 1] = p[1];
-            out[x * 3 + 2] = p[0];
+            image.Set(x, y, static_cast<std::uint32_t>(p[0]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[2]);
         }
-    }
-    return f;
-}
-
-bool FromBmp(const std::vector<std::uint8_t>& f, Canvas& out, std::string* error) {
-    auto fail = [error](const char* why) {
-        if (error) *error = why;
-        return false;
-    };
-    if (f.size() < kHeaders || f[0] != 'B' || f[1] != 'M') return fail("not a BMP file");
-    if (Get32(f, 14) < 40) return fail("unknown BMP header");
-    const std::int32_t w = static_cast<std::int32_t>(Get32(f, 18));
-    const std::int32_t h = static_cast<std::int32_t>(Get32(f, 22));
-    if (Get16(f, 28) != 24 || Get32(f, 30) != 0) return fail("not an uncompressed 24-bit BMP");
-    if (w <= 0 || h == 0 || w > 65535 || h > 65535 || h < -65535) return fail("bad BMP size");
-    const int height = h < 0 ? -h : h;
-    const size_t offset = Get32(f, 10);
-    const size_t row = RowBytes(w);
-    if (offset > f.size() || (f.size() - offset) / row < static_cast<size_t>(height)) return fail("BMP data cut short");
-    out = Canvas(w, height, Colour{0, 0, 0});
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* in = &f[offset + row * (h < 0 ? y : height - 1 - y)];
-        for (int x = 0; x < w; ++x)
-            out.Set(x, y, Colour{static_cast<float>(in[x * 3 + 2]), static_cast<float>(in[x * 3 + 1]),
-                                 static_cast<float>(in[x * 3])});
-    }
-    return true;
+    return bitmap::EncodeBmp(image, bitmap::kPixelsPerMetreAt72Dpi);
 }
 
 }  // namespace vorne::skinart

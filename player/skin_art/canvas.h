@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
 namespace vorne::skinart {
@@ -54,7 +53,8 @@ public:
     // Copies `src` with its top-left corner at (x, y), clipped.
     void Blit(const Canvas& src, int x, int y);
 
-    // The picture as a 24-bit bottom-up BMP file.
+    // The picture as a 24-bit bottom-up BMP file (the shared writer, at 72
+    // dots an inch).
     std::vector<std::uint8_t> ToBmp() const;
 
 private:
@@ -62,8 +62,5 @@ private:
     int height_ = 0;
     std::vector<std::uint8_t> rgb_;
 };
-
-// Reads back what ToBmp writes (24-bit, uncompressed); false for anything else.
-bool FromBmp(const std::vector<std::uint8_t>& file, Canvas& out, std::string* error = nullptr);
 
 }  // namespace vorne::skinart

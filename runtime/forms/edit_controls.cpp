@@ -1,25 +1,12 @@
 #include "runtime/forms/edit_controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
+#include "runtime/forms/child_windows.h"
 #include "runtime/forms/commands.h"
 #include "runtime/forms/folder_listing.h"
 
 namespace vorne::forms {
-
-namespace {
-
-std::string WindowText(HWND h) {
-    const int n = GetWindowTextLengthA(h);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(h, &s[0], n + 1);
-    s.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return s;
-}
-
-}  // namespace
 
 // ------------------------------------------------------------ text box
 
@@ -197,30 +184,6 @@ LRESULT BusyPointerMessage(UINT msg, bool& handled) {
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     handled = true;
     return TRUE;
-}
-
-void SetToolTip(const FormControl& control, const std::string& text) {
-    HWND target = control.Window();
-    if (!target) return;
-    HWND owner = GetParent(target);
-    // One tip window per form, found again through a property of the form.
-    HWND tip = static_cast<HWND>(GetPropA(owner, "VorneToolTip"));
-    if (!tip) {
-        tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleA(nullptr),
-                              nullptr);
-        if (!tip) return;
-        SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 300);
-        SetPropA(owner, "VorneToolTip", tip);
-    }
-    TTTOOLINFOA ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = owner;
-    ti.uId = reinterpret_cast<UINT_PTR>(target);
-    ti.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void ShowFor(Form& form, unsigned ms) {

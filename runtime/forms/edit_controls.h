@@ -110,9 +110,6 @@ private:
 void SetBusyPointer(bool busy);
 bool BusyPointer();
 LRESULT BusyPointerMessage(UINT msg, bool& handled);
-// Shows text as the tool tip of a control's window (once the form is
-// loaded); the tip window belongs to the control's form.
-void SetToolTip(const FormControl& control, const std::string& text);
 // Shows the form and runs the program's messages for ms milliseconds, or
 // until the form unloads (a look at a window from a test or a demo).
 void ShowFor(Form& form, unsigned ms);

@@ -1,4 +1,5 @@
-// The Windows bitmap file the strip maker saves: 24 bits a pixel,
+// The Windows bitmap file the strip maker saves (the shared BMP writer of
+// runtime/bitmap, at 96 dots an inch): 24 bits a pixel,
 // uncompressed, rows bottom-up, each row padded to a multiple of 4 bytes.
 // Window-free.
 #pragma once

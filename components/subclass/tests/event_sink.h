@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "components/subclass/subclass_dispids.h"
+
 namespace vornesub_test {
 
 // An event sink that counts ThatTime calls and may run an action on each.
@@ -26,7 +28,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        if (id == 1) {
+        if (id == SUBCLASS_EVENT_TIMER_THATTIME) {
             ++count;
             if (onEvent) onEvent();
         }

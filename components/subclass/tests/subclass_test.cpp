@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Vornesub.h"
+#include "components/subclass/subclass_dispids.h"
 #include "components/subclass/tests/test_objects.h"
 
 namespace {
@@ -251,7 +252,7 @@ TEST_F(Subclass, ErrorsReachLateBoundCallersAsExceptions) {
     V_VT(&args[2]) = VT_DISPATCH | VT_BYREF; V_DISPATCHREF(&args[2]) = &client;
     DISPPARAMS params = {args, nullptr, 3, 0};
     EXCEPINFO ex = {};
-    HRESULT hr = lib->Invoke(0x60030001, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, &ex, nullptr);
+    HRESULT hr = lib->Invoke(SUBCLASS_DISPID_ATTACHMESSAGE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, &ex, nullptr);
     EXPECT_EQ(hr, DISP_E_EXCEPTION);
     EXPECT_EQ(ex.scode, static_cast<HRESULT>(0x80040000 + 13083));
     EXPECT_STREQ(ex.bstrSource, L"Vornesub.WindowProc");
@@ -262,9 +263,9 @@ TEST_F(Subclass, ErrorsReachLateBoundCallersAsExceptions) {
 
     // The same call on a real window works through dispatch too.
     V_I4(&args[1]) = static_cast<LONG>(reinterpret_cast<intptr_t>(hwnd));
-    EXPECT_HRESULT_SUCCEEDED(lib->Invoke(0x60030001, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr));
+    EXPECT_HRESULT_SUCCEEDED(lib->Invoke(SUBCLASS_DISPID_ATTACHMESSAGE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr));
     EXPECT_EQ(Send(), 10);
-    EXPECT_HRESULT_SUCCEEDED(lib->Invoke(0x60030002, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr));
+    EXPECT_HRESULT_SUCCEEDED(lib->Invoke(SUBCLASS_DISPID_DETACHMESSAGE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr));
 }
 
 TEST_F(Subclass, ObjectsThatAreNoClientsAreRefused) {

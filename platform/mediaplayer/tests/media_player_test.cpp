@@ -9,6 +9,7 @@
 
 #include "platform/mediaplayer/media_events.h"
 #include "platform/mediaplayer/media_player.h"
+#include "platform/mediaplayer/player_registry.h"
 #include "platform/mediaplayer/wave_volume.h"
 #include "runtime/com/late_bound.h"
 #include "runtime/text/ansi.h"
@@ -84,12 +85,13 @@ class MediaPlayerTest : public ::testing::Test {
     com::GetProperty(player_.Get(), id, &v);
     return v.AsDouble(-1);
   }
-  void OpenFile(const std::wstring& name) {
+  // Opens on the fixture's control, or on another one.
+  void OpenFile(const std::wstring& name, IDispatch* player = nullptr) {
     VARIANT v;
     VariantInit(&v);
     v.vt = VT_BSTR;
     v.bstrVal = SysAllocString(name.c_str());
-    com::PutProperty(player_.Get(), kDispFileName, v);
+    com::PutProperty(player ? player : player_.Get(), kDispFileName, v);
     VariantClear(&v);
   }
   std::wstring ClipInfo(long item) {
@@ -229,6 +231,44 @@ TEST_F(MediaPlayerTest, ClipInformationComesFromTheClipsTags) {
   OpenFile(L"");
   EXPECT_EQ(ClipInfo(8), L"");
   EXPECT_EQ(ClipInfo(9), L"");
+}
+
+// Every live control plays at the word set last: one that opens its clip
+// after the word was set, one made after it, both when it changes, and a
+// graph built again after a stop let go of the sound device.
+TEST_F(MediaPlayerTest, EveryLiveControlPlaysAtTheWordSetLast) {
+  ASSERT_GE(waveOutGetNumDevs(), 1u);
+  auto level = [](IDispatch* p) {
+    long v = 1;
+    return GetRendererVolume(p, &v) == S_OK ? v : 1;
+  };
+  auto open = [&](IDispatch* p, const wchar_t* name) {
+    OpenFile(name, p);
+    return com::CallMethod(p, kDispPause);
+  };
+  ASSERT_EQ(SetWaveVolume(0, 0x40004000), MMSYSERR_NOERROR);
+  ASSERT_EQ(open(player_.Get(), L"tone440.mp3"), S_OK);
+  EXPECT_EQ(level(player_.Get()), RendererVolume(0x4000));
+
+  com::Ptr<IDispatch> later;
+  ASSERT_EQ(CreateMediaPlayer(later.Out()), S_OK);
+  ASSERT_EQ(open(later.Get(), L"tone660.mp3"), S_OK);
+  EXPECT_EQ(level(later.Get()), RendererVolume(0x4000));
+
+  ASSERT_EQ(SetWaveVolume(0, 0x10001000), MMSYSERR_NOERROR);
+  EXPECT_EQ(level(player_.Get()), RendererVolume(0x1000));
+  EXPECT_EQ(level(later.Get()), RendererVolume(0x1000));
+
+  EXPECT_EQ(Call(kDispStop), S_OK);
+  long none = 0;
+  EXPECT_EQ(GetRendererVolume(player_.Get(), &none), S_FALSE);
+  EXPECT_EQ(Call(kDispPlay), S_OK);
+  EXPECT_EQ(level(player_.Get()), RendererVolume(0x1000));
+
+  // A control let go is told nothing more.
+  later.Reset();
+  ASSERT_EQ(SetWaveVolume(0, 0xFFFFFFFF), MMSYSERR_NOERROR);
+  EXPECT_EQ(level(player_.Get()), RendererVolume(0xFFFF));
 }
 
 TEST(RenderErrorCode, MapsToTheTwoCodesThePlayerKnows) {

@@ -18,9 +18,13 @@ rm -rf "$tmp"
 echo "$out" | awk -v song="$song" -v ref="$best" '
   /vorne_seconds/ { ours = $2 }
   /vorne_bytes/ { bytes = $2 }
+  /vorne_open_seconds/ { open = $2 }
+  /vorne_decode_seconds/ { decode = $2 }
+  /vorne_rest_seconds/ { rest = $2 }
   END {
     printf "song: %s\n", song
     printf "mpg123 -w:   %.4f s\n", ref
     printf "wave output: %.4f s (%.1f MB/s of PCM)\n", ours, bytes / ours / 1e6
+    printf "  reading and indexing: %.4f s, decoder calls: %.4f s, frames and writes: %.4f s\n", open, decode, rest
     printf "ratio (wave output time / mpg123 time): %.2f\n", ours / ref
   }'

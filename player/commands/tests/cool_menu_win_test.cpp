@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "player/dialogs/tests/window_shot.h"
+#include "runtime/testing/window_pixels.h"
 
 namespace vorne::player::commands {
 namespace {
@@ -40,7 +40,7 @@ protected:
         }
         const Step step = self_->steps_.front();
         self_->steps_.erase(self_->steps_.begin());
-        if (step.shot) vorne::testing::SaveScreenShot(RECT{20, 20, 620, 620}, step.shot);
+        if (step.shot) vorne::test_support::SaveScreenShot(RECT{20, 20, 620, 620}, step.shot);
         for (WPARAM c : step.chars) PostMessageA(hwnd, WM_CHAR, c, 1);
     }
 

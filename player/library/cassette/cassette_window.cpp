@@ -1,6 +1,7 @@
 #include "player/library/cassette/cassette_window.h"
 
 #include "player/core/text_display.h"
+#include "runtime/forms/child_windows.h"
 
 namespace vorne::library {
 

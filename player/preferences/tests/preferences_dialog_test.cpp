@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "player/dialogs/tests/window_shot.h"
+#include "runtime/testing/window_pixels.h"
 #include "runtime/registry/associate.h"
 #include "runtime/registry/registry_win.h"
 #include "runtime/forms/dialogs.h"
@@ -100,15 +100,15 @@ TEST_F(PreferencesDialog, OpensWithTheOptionsOnThreePages) {
     EXPECT_EQ(v.mediaIcon, 2);
     EXPECT_EQ(v.songInfoFormat, options.SongInfoFormat);
     EXPECT_EQ(dlg.Rows().size(), 37u);
-    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-general");
+    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-general");
     dlg.TS.SetSelectedTab(2);
     EXPECT_EQ(dlg.VisiblePage(), 1);
     EXPECT_FALSE(IsWindowVisible(dlg.Control(FrmOptions::idSlider1)));
     EXPECT_TRUE(IsWindowVisible(dlg.Control(FrmOptions::idSlider2)));
-    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-display");
+    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-display");
     dlg.TS.SetSelectedTab(3);
     EXPECT_EQ(dlg.VisiblePage(), 2);
-    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-filetypes");
+    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-filetypes");
     dlg.cmdShow_Click();
     EXPECT_EQ(host.reshows, 1);
     dlg.cmdancel_Click();
@@ -171,7 +171,7 @@ TEST_F(PreferencesDialog, AssociationRoundTripReadBackWithReg) {
     EXPECT_EQ(dlg.AssociatedCommand(), "\"C:\\Program Files\\Vorne\\Vorne.exe\" %1");
     dlg.List1_Click(RowOf(".wav"));
     EXPECT_EQ(dlg.AssociatedWith(), "OtherPlayer.Wave");
-    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-filetypes-saved");
+    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-filetypes-saved");
 
     // Untick .mp3 and save: its binding goes, the ProgID and .wav stay.
     dlg.SetRowTicked(RowOf(".mp3"), false);

@@ -12,6 +12,7 @@
 #include "player/video/video_window.h"
 #include "runtime/com/late_bound.h"
 #include "runtime/testing/message_pump.h"
+#include "runtime/testing/window_pixels.h"
 #include "runtime/text/ansi.h"
 
 namespace {
@@ -26,40 +27,10 @@ using vorne::test_support::PumpUntil;
 // What a window shows: the count of distinct colours in its client area,
 // and a copy saved as a bitmap file for a look.
 size_t CaptureColours(HWND window, const std::string& file) {
-  RECT r{};
-  if (!window || !GetClientRect(window, &r)) return 0;
-  const int w = r.right, h = r.bottom;
-  if (w <= 0 || h <= 0) return 0;
-  HDC from = GetDC(window);
-  HDC dc = CreateCompatibleDC(from);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  BitBlt(dc, 0, 0, w, h, from, 0, 0, SRCCOPY);
-  GdiFlush();
+  const vorne::bitmap::Image shown = vorne::test_support::CaptureClient(window);
   std::set<uint32_t> colours;
-  const auto* px = static_cast<const uint32_t*>(bits);
-  for (int i = 0; i < w * h; i += 7) colours.insert(px[i] & 0xFFFFFF);
-  if (std::FILE* f = std::fopen(file.c_str(), "wb")) {
-    BITMAPFILEHEADER fh{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(w * h * 4);
-    std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-    std::fwrite(bits, 4, static_cast<size_t>(w) * h, f);
-    std::fclose(f);
-  }
-  SelectObject(dc, old);
-  DeleteObject(bmp);
-  DeleteDC(dc);
-  ReleaseDC(window, from);
+  for (size_t i = 0; i < shown.pixels.size(); i += 7) colours.insert(shown.pixels[i]);
+  vorne::test_support::SaveBmpFile(file, shown);
   return colours.size();
 }
 

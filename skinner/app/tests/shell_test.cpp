@@ -11,6 +11,7 @@
 
 #include "runtime/basic/basic.h"
 #include "runtime/testing/reg_tool.h"
+#include "runtime/testing/window_pixels.h"
 #include "skinner/app/tests/editor_fixture.h"
 #include "skinner/app/win_children.h"
 #include "skinner/author/author_dialog.h"
@@ -70,27 +71,7 @@ void Shot(const char* name) {
     Pump();
     Sleep(300);
     Pump();
-    HDC screen = GetDC(nullptr);
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3), size = stride * static_cast<DWORD>(h);
-    BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + size), 0, 0,
-                        static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
-    std::ofstream f(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
-    f.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-    f.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-    f.write(static_cast<const char*>(bits), size);
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    test_support::SaveBmpFile(std::string(dir) + "\\" + name + ".bmp", test_support::CaptureScreen());
 }
 
 class EditorShell : public EditorWindow {

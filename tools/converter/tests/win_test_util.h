@@ -9,6 +9,7 @@
 
 #include "tools/converter/bmp.h"
 #include "tools/converter/picture_win.h"
+#include "runtime/testing/window_pixels.h"
 #include "tools/converter/tests/test_util.h"
 
 namespace vorne::converter::testing {
@@ -58,22 +59,7 @@ inline void WriteCodedSkin(const std::string& dir) {
 
 // What the screen shows of a window, saved as a BMP file.
 inline bool CaptureWindow(HWND w, const std::string& path) {
-    RECT r;
-    if (!GetWindowRect(w, &r)) return false;
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(dc, old);
-    const auto pixels = PixelsOfBitmap(bmp);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    if (!pixels) return false;
-    SaveBmp(path, *pixels);
-    return true;
+    return test_support::SaveBmpFile(path, test_support::CaptureWindow(w));
 }
 
 // Lets the window system catch up (painting, placing).

@@ -241,7 +241,7 @@ namespace {
 // loader and the converter's own reader see the same pixels.
 TEST(PlatformPictureLoader, AgreesWithTheOwnReaderOnEveryStoredForm) {
     OleInitialize(nullptr);
-    const std::string seeds = std::string(VORNE_SOURCE_DIR) + "/tools/converter/fuzz/fuzz_bmp_reader/";
+    const std::string seeds = std::string(VORNE_SOURCE_DIR) + "/runtime/bitmap/fuzz/fuzz_bmp_reader/";
     const char* files[] = {"rgb24.bmp", "top_down32.bmp", "pal8.bmp", "pal4.bmp", "pal1.bmp", "rle8.bmp",
                            "rle8_absolute.bmp", "rle4.bmp", "bitfields565.bmp", "core.bmp"};
     PictureSheetLoader platform;

@@ -10,6 +10,7 @@
 
 #include "runtime/basic/basic.h"
 #include "runtime/testing/huge_bitmap.h"
+#include "runtime/testing/window_pixels.h"
 #include "runtime/text/ansi.h"
 #include "tools/stripmaker/bitmap_pixels.h"
 #include "tools/stripmaker/bmp_file.h"
@@ -19,19 +20,7 @@ namespace vorne::stripmaker::testing {
 namespace {
 
 // The whole screen as a bitmap file in the test's folder, to look at.
-void SaveScreen(const std::string& name) {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    SaveBmp(name, PixelsOf(bmp));
-    DeleteObject(bmp);
-}
+void SaveScreen(const std::string& name) { test_support::SaveBmpFile(name, test_support::CaptureScreen()); }
 
 // What a picture box shows at (x, y).
 std::uint32_t Shown(forms::PictureBox& box, int x, int y) { return Rgb(GetPixel(box.hDC(), x, y)); }
