@@ -21,12 +21,5 @@ const vorne::com::FactoryEntry kFactories[] = {
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        vorne::com::Module::Init(instance);
-        DisableThreadLibraryCalls(instance);
-    }
-    return TRUE;
-}
-
+VORNE_COM_SERVER_DLLMAIN()
 VORNE_COM_SERVER_EXPORTS(kClasses, kFactories)

@@ -34,7 +34,6 @@ HWND MakeToolTipWindow(HWND form_window) {
         DestroyWindow(tips);
         return nullptr;
     }
-    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 300);
     return tips;
 }
 
@@ -72,10 +71,11 @@ void SetChildText(HWND child, const std::string& text) {
 
 HWND ToolTipWindow(HWND form_window) { return static_cast<HWND>(GetPropA(form_window, kToolTipProp)); }
 
-void SetChildTip(HWND form_window, HWND child, const std::string& tip) {
+void SetChildTip(HWND form_window, HWND child, const std::string& tip, int max_width) {
     if (!form_window || !child) return;
     HWND tips = MakeToolTipWindow(form_window);
     if (!tips) return;
+    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, max_width);
     TTTOOLINFOA ti = ToolFor(form_window, child, tip);
     SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));

@@ -19,9 +19,15 @@ std::string WindowText(HWND window);
 // Sets the text only when it differs (an edit box reports a change otherwise).
 void SetChildText(HWND child, const std::string& text);
 
+// The width in pixels at which the lines of a form's tips break, and the
+// width that keeps each tip on one line.
+constexpr int kTipWrapWidth = 300;
+constexpr int kTipOneLine = -1;
+
 // Shows tip over child, a window on form_window or inside one of its
-// containers; a tip the child had before is replaced.
-void SetChildTip(HWND form_window, HWND child, const std::string& tip);
+// containers; a tip the child had before is replaced. All the form's tips
+// share one line width: the one given last.
+void SetChildTip(HWND form_window, HWND child, const std::string& tip, int max_width = kTipWrapWidth);
 // Changes the text of a tip set by SetChildTip in place (a tip on show
 // stays up); nothing when the form has no tips yet.
 void UpdateChildTip(HWND form_window, HWND child, const std::string& tip);

@@ -13,9 +13,11 @@
 
 namespace vorne::test_support {
 
-// The w x h pixels at (x, y) of dc, through a 32-bit top-down DIB section.
-inline bitmap::Image CaptureDc(HDC from, int x, int y, int w, int h) {
-    if (!from || w <= 0 || h <= 0) return {};
+// The w x h pixels that draw(dc) puts into a 32-bit top-down DIB section
+// (black where it draws nothing); dc is compatible with like.
+template <typename Draw>
+bitmap::Image DrawnPixels(HDC like, int w, int h, Draw draw) {
+    if (!like || w <= 0 || h <= 0) return {};
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = w;
@@ -23,13 +25,13 @@ inline bitmap::Image CaptureDc(HDC from, int x, int y, int w, int h) {
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
-    HDC mem = CreateCompatibleDC(from);
+    HDC mem = CreateCompatibleDC(like);
     void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(from, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bmp = CreateDIBSection(like, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     bitmap::Image out;
     if (bmp && bits) {
         HGDIOBJ old = SelectObject(mem, bmp);
-        BitBlt(mem, 0, 0, w, h, from, x, y, SRCCOPY);
+        draw(mem);
         GdiFlush();
         out = bitmap::Image(w, h);
         const auto* px = static_cast<const std::uint32_t*>(bits);
@@ -39,6 +41,11 @@ inline bitmap::Image CaptureDc(HDC from, int x, int y, int w, int h) {
     if (bmp) DeleteObject(bmp);
     DeleteDC(mem);
     return out;
+}
+
+// The w x h pixels at (x, y) of dc.
+inline bitmap::Image CaptureDc(HDC from, int x, int y, int w, int h) {
+    return DrawnPixels(from, w, h, [&](HDC mem) { BitBlt(mem, 0, 0, w, h, from, x, y, SRCCOPY); });
 }
 
 // A rectangle of the screen, as it shows now.
@@ -66,6 +73,19 @@ inline bitmap::Image CaptureClient(HWND window) {
     if (!window || !GetClientRect(window, &r)) return {};
     HDC dc = GetDC(window);
     bitmap::Image out = CaptureDc(dc, 0, 0, r.right, r.bottom);
+    ReleaseDC(window, dc);
+    return out;
+}
+
+// A window's client area as the window paints it when asked to
+// (WM_PRINTCLIENT), whether or not it shows on the screen.
+inline bitmap::Image PrintClient(HWND window) {
+    RECT r{};
+    if (!window || !GetClientRect(window, &r)) return {};
+    HDC dc = GetDC(window);
+    bitmap::Image out = DrawnPixels(dc, r.right, r.bottom, [window](HDC mem) {
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
+    });
     ReleaseDC(window, dc);
     return out;
 }

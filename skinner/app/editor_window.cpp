@@ -5,12 +5,13 @@
 
 #include "runtime/registry/associate.h"
 #include "runtime/registry/registry_win.h"
+#include "runtime/forms/child_windows.h"
 #include "runtime/forms/commands.h"
 #include "runtime/forms/help.h"
 #include "runtime/forms/window_procs.h"
 #include "runtime/text/ansi.h"
 #include "runtime/text/paths.h"
-#include "skinner/app/win_children.h"
+#include "skinner/app/tab_keys.h"
 #include "skinner/author/author_details.h"
 #include "skinner/author/author_dialog.h"
 
@@ -58,7 +59,7 @@ frmSkinner::~frmSkinner() {
 
 HWND frmSkinner::Child(const char* cls, const char* text, DWORD style, int id, int x, int y, int w, int h,
                        DWORD ex) {
-    return ChildWindow(hWnd(), cls, text, style, id, x, y, w, h, ex);
+    return forms::MakeChild(hWnd(), cls, text, style, x, y, w, h, id, ex);
 }
 
 std::string SkinFileTypeCommand(const std::string& programPath) { return "\"" + programPath + "\""; }
@@ -118,12 +119,7 @@ void frmSkinner::Form_Load() {
     SendMessageA(tol, TBM_SETRANGEMIN, FALSE, 0);
     SendMessageA(tol, TBM_SETRANGEMAX, TRUE, kMaxTolerance);
 
-    // The fields' tips.
-    // The tips have no owner: an owned topmost tip would keep the window
-    // itself from being made topmost again once it was not.
-    HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    // The fields' tips, each on one line.
     const std::pair<int, const char*> tipTexts[] = {
         {kTxtName, "Not required.  Use so you know which object is what"},
         {kCmboObjects, "Type of Interface Object"},
@@ -136,16 +132,7 @@ void frmSkinner::Form_Load() {
         {kCmdDel, "Delete all selected Items"},
         {kCmdTypeIn, "Allow manual Entering of Position and size of Selected Object"},
     };
-    paletteTip_ = tips;
-    for (const auto& [id, text] : tipTexts) {
-        TOOLINFOA ti{};
-        ti.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every version of the control
-        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        ti.hwnd = hWnd();
-        ti.uId = reinterpret_cast<UINT_PTR>(Item(id));
-        ti.lpszText = const_cast<char*>(text);
-        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    for (const auto& [id, text] : tipTexts) forms::SetChildTip(hWnd(), Item(id), text, forms::kTipOneLine);
 
     MakeColourBox();
 
@@ -181,13 +168,11 @@ void frmSkinner::Form_Unload(int& cancel) {
     WriteAuthorFile(AuthorFilePath(forms::App::Path()), AuthorInfo());
     wh_->Unload();
     preview_->Unload();
-    if (paletteTip_) DestroyWindow(paletteTip_);
-    paletteTip_ = nullptr;
 }
 
-std::string frmSkinner::WindowText(int id) const { return ChildText(Item(id)); }
+std::string frmSkinner::WindowText(int id) const { return forms::WindowText(Item(id)); }
 
-void frmSkinner::SetText(int id, const std::string& text) { SetChildText(Item(id), text); }
+void frmSkinner::SetText(int id, const std::string& text) { forms::SetChildText(Item(id), text); }
 
 void frmSkinner::FillCombo(int id, const forms::ComboBox& from) {
     HWND c = Item(id);
@@ -294,25 +279,15 @@ void frmSkinner::MakeColourBox() {
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kColourBox)), GetModuleHandleA(nullptr),
                                  nullptr);
     SetWindowLongPtrA(colourBox_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    TOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = hWnd();
-    ti.uId = reinterpret_cast<UINT_PTR>(colourBox_);
-    ti.lpszText = const_cast<char*>("");
-    SendMessageA(paletteTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    // The selector's tip, given its text as the mouse moves over a swatch.
+    forms::SetChildTip(hWnd(), colourBox_, "", forms::kTipOneLine);
 }
 
 void frmSkinner::ShowPalette() {
     if (!colourBox_) return;
     if (palette_.Visible()) SetWindowPos(colourBox_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     else ShowWindow(colourBox_, SW_HIDE);
-    TOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.hwnd = hWnd();
-    ti.uId = reinterpret_cast<UINT_PTR>(colourBox_);
-    ti.lpszText = const_cast<char*>(palette_.SelectorTip().c_str());
-    SendMessageA(paletteTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    forms::UpdateChildTip(hWnd(), colourBox_, palette_.SelectorTip());
     ::InvalidateRect(colourBox_, nullptr, TRUE);
 }
 

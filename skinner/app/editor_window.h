@@ -110,7 +110,7 @@ private:
     std::unique_ptr<frmPrev> preview_;
     std::unique_ptr<frmWH> wh_;
     Palette palette_;
-    HWND colourBox_ = nullptr, paletteTip_ = nullptr;
+    HWND colourBox_ = nullptr;
     ObjectListView lv_;
     std::unique_ptr<forms::PictureBox> img1_, img2_;
     std::vector<std::vector<std::string>> shownRows_;

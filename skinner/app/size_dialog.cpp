@@ -1,8 +1,8 @@
 #include "skinner/app/size_dialog.h"
 
+#include "runtime/forms/child_windows.h"
 #include "runtime/forms/window_procs.h"
 #include "runtime/basic/basic.h"
-#include "skinner/app/win_children.h"
 
 namespace vorne::skinner {
 
@@ -18,11 +18,11 @@ void frmWH::Form_Load() {
         int x, y;
     } places[4] = {{"Left:", 8, 12}, {"Top:", 8, 42}, {"Width:", 124, 12}, {"Height:", 124, 42}};
     for (int b = 0; b < 4; ++b) {
-        ChildWindow(w, "STATIC", places[b].label, 0, -1, places[b].x, places[b].y + 3, 42, 16);
-        boxes_[b] = ChildWindow(w, "EDIT", "0", WS_TABSTOP | WS_DISABLED | ES_AUTOHSCROLL, kTxtLeft + b,
-                                places[b].x + 44, places[b].y, 64, 22, WS_EX_CLIENTEDGE);
+        forms::MakeChild(w, "STATIC", places[b].label, 0, places[b].x, places[b].y + 3, 42, 16, -1);
+        boxes_[b] = forms::MakeChild(w, "EDIT", "0", WS_TABSTOP | WS_DISABLED | ES_AUTOHSCROLL, places[b].x + 44,
+                                     places[b].y, 64, 22, kTxtLeft + b, WS_EX_CLIENTEDGE);
     }
-    ChildWindow(w, "BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdClose, 86, 74, 76, 26);
+    forms::MakeChild(w, "BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 86, 74, 76, 26, kCmdClose);
     RECT r{0, 0, 248, 108};
     AdjustWindowRectEx(&r, Style(), FALSE, ExStyle());
     Move(Left(), Top(), static_cast<float>(r.right - r.left) * forms::TwipsPerPixelX(),
@@ -77,13 +77,13 @@ void frmWH::RefreshValues() {
     // Filling the boxes is no edit: the element keeps its exact place and
     // the skin is not marked changed.
     refreshing_ = true;
-    for (int b = 0; b < 4; ++b) SetChildText(boxes_[b], vb::CStr(Pixels(static_cast<TypeInBox>(b))));
+    for (int b = 0; b < 4; ++b) forms::SetChildText(boxes_[b], vb::CStr(Pixels(static_cast<TypeInBox>(b))));
     refreshing_ = false;
 }
 
 void frmWH::BoxChanged(TypeInBox b) {
     HWND box = boxes_[b];
-    const std::string text = ChildText(box);
+    const std::string text = forms::WindowText(box);
     const std::string shown = TypeInText(text);
     if (shown != text) {
         // The box's notification brings the handler back with the number.

@@ -1,5 +1,7 @@
 #include "skinner/author/author_dialog.h"
 
+#include "runtime/forms/child_windows.h"
+
 namespace vorne::skinner {
 
 namespace {
@@ -13,14 +15,6 @@ const char* const kLabels[kAuthorEntries] = {"Author Name:", "Description:", "Au
 constexpr int kBoxX = 112, kBoxW = 280, kLineH = 22, kGap = 8, kDescH = 96, kMargin = 12;
 constexpr int kButtonW = 88, kButtonH = 26;
 
-std::string WindowText(HWND w) {
-    const int n = GetWindowTextLengthA(w);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(w, s.data(), n + 1);
-    s.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return s;
-}
-
 }  // namespace
 
 frmInfo::frmInfo(AuthorEntries& entries) : Form("frmInfo"), entries_(entries) {
@@ -29,7 +23,7 @@ frmInfo::frmInfo(AuthorEntries& entries) : Form("frmInfo"), entries_(entries) {
 
 std::string frmInfo::BoxText(int i) const {
     const size_t k = static_cast<size_t>(i);
-    return boxes_[k] ? WindowText(boxes_[k]) : kept_[k];
+    return boxes_[k] ? forms::WindowText(boxes_[k]) : kept_[k];
 }
 
 void frmInfo::SetBoxText(int i, const std::string& text) {
@@ -41,26 +35,19 @@ void frmInfo::SetBoxText(int i, const std::string& text) {
 void frmInfo::Form_Load() {
     saved_ = false;
     HWND form = hWnd();
-    font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    HINSTANCE inst = GetModuleHandleA(nullptr);
     int y = kMargin;
     for (int entry : kOrder) {
         const bool desc = entry == kAuthorDescription;
         const int h = desc ? kDescH : kLineH;
-        HWND label = CreateWindowExA(0, "STATIC", kLabels[entry], WS_CHILD | WS_VISIBLE | SS_RIGHT, kMargin, y + 3,
-                                     kBoxX - kMargin - 8, 16, form, nullptr, inst, nullptr);
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-        if (desc) style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
-        HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, kBoxX, y, kBoxW, h, form,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBoxId + entry)), inst, nullptr);
-        for (HWND w : {label, box}) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        boxes_[static_cast<size_t>(entry)] = box;
+        forms::MakeChild(form, "STATIC", kLabels[entry], SS_RIGHT, kMargin, y + 3, kBoxX - kMargin - 8, 16);
+        const DWORD style = desc ? WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL
+                                 : WS_TABSTOP | ES_AUTOHSCROLL;
+        boxes_[static_cast<size_t>(entry)] =
+            forms::MakeChild(form, "EDIT", "", style, kBoxX, y, kBoxW, h, kBoxId + entry, WS_EX_CLIENTEDGE);
         y += h + kGap;
     }
-    save_ = CreateWindowExA(0, "BUTTON", "Save", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                            kBoxX + kBoxW - kButtonW, y, kButtonW, kButtonH, form,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSaveId)), inst, nullptr);
-    SendMessageA(save_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    save_ = forms::MakeChild(form, "BUTTON", "Save", WS_TABSTOP | BS_DEFPUSHBUTTON, kBoxX + kBoxW - kButtonW, y,
+                             kButtonW, kButtonH, kSaveId);
     y += kButtonH + kMargin;
 
     // Outer size from the inner one; centred on the screen.

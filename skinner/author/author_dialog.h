@@ -43,7 +43,6 @@ private:
     std::array<HWND, kAuthorEntries> boxes_{};
     std::array<std::string, kAuthorEntries> kept_;  // box texts while not loaded
     HWND save_ = nullptr;
-    HFONT font_ = nullptr;
     bool saved_ = false;
 };
 

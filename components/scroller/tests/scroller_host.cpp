@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "runtime/testing/window_pixels.h"
+
 namespace vorne::scroller::test {
 
 namespace {
@@ -138,41 +140,15 @@ void ScrollerHost::UseInkColours() {
     control_->put_ForeColor(0x00000000);
 }
 
-std::vector<DWORD> ScrollerHost::Pixels(int& w, int& h) const {
-    HWND hwnd = Window();
-    RECT client = {};
-    GetClientRect(hwnd, &client);
-    w = client.right;
-    h = client.bottom;
-    HDC wdc = GetDC(hwnd);
-    HDC mem = CreateCompatibleDC(wdc);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(wdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
-    GdiFlush();
-    const auto* px = static_cast<const DWORD*>(bits);
-    std::vector<DWORD> pixels(px, px + static_cast<size_t>(w) * h);
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(hwnd, wdc);
-    return pixels;
-}
+bitmap::Image ScrollerHost::Pixels() const { return test_support::PrintClient(Window()); }
 
 RECT ScrollerHost::Ink() const {
-    int w = 0, h = 0;
-    const std::vector<DWORD> px = Pixels(w, h);
+    const bitmap::Image px = Pixels();
+    const int w = px.width, h = px.height;
     RECT ink = {w, h, 0, 0};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if ((px[y * w + x] & 0xFFFFFF) != 0xFFFFFF) {
+            if (px.At(x, y) != 0xFFFFFF) {
                 if (x < ink.left) ink.left = x;
                 if (y < ink.top) ink.top = y;
                 if (x + 1 > ink.right) ink.right = x + 1;

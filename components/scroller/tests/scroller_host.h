@@ -15,6 +15,7 @@
 #include "runtime/activex/container.h"
 #include "runtime/activex/font.h"
 #include "runtime/activex/property_bag.h"
+#include "runtime/bitmap/bmp_core.h"
 #include "runtime/com/object.h"
 
 namespace vorne::scroller::test {
@@ -67,8 +68,8 @@ public:
     // Bounding box of the caption's ink in the control's client area, as
     // the control paints it (empty when no ink shows).
     RECT Ink() const;
-    // The control's client area as it paints it: 32-bit pixels, top row first.
-    std::vector<DWORD> Pixels(int& width, int& height) const;
+    // The control's client area as it paints it.
+    bitmap::Image Pixels() const;
     // The caption label's size in twips for the control's current font and
     // caption, measured the way a label sizes itself.
     Size2 MeasureCaption() const;

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "components/scroller/tests/scroller_host.h"
+#include "runtime/testing/window_pixels.h"
 
 namespace vorne::scroller::test {
 namespace {
@@ -588,8 +591,8 @@ TEST_F(ScrollerWindowTest, CompleteHandlerMayDestroyTheControl) {
 // Pictures of a running caption at three ticks, written as bitmaps into the
 // folder VORNE_SHOT_DIR names (a Windows path); skipped without it.
 TEST_F(ScrollerWindowTest, ScreenshotsAtThreeTicks) {
-    wchar_t dir[MAX_PATH] = {};
-    if (!GetEnvironmentVariableW(L"VORNE_SHOT_DIR", dir, MAX_PATH)) GTEST_SKIP() << "VORNE_SHOT_DIR not set";
+    const char* dir = std::getenv("VORNE_SHOT_DIR");
+    if (!dir || !*dir) GTEST_SKIP() << "VORNE_SHOT_DIR not set";
     ctl->put_BackColor(0x00000000);
     ctl->put_ForeColor(0x0000FF00);
     ctl->put_BorderStyle(1);
@@ -603,27 +606,8 @@ TEST_F(ScrollerWindowTest, ScreenshotsAtThreeTicks) {
     for (int t : ticks) {
         host.Tick(t - done);
         done = t;
-        int w = 0, h = 0;
-        const std::vector<DWORD> pixels = host.Pixels(w, h);
-        BITMAPINFOHEADER bh = {};
-        bh.biSize = sizeof bh;
-        bh.biWidth = w;
-        bh.biHeight = -h;
-        bh.biPlanes = 1;
-        bh.biBitCount = 32;
-        const DWORD size = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
-        BITMAPFILEHEADER fh = {};
-        fh.bfType = 0x4D42;
-        fh.bfOffBits = sizeof fh + sizeof bh;
-        fh.bfSize = fh.bfOffBits + size;
-        const std::wstring path = std::wstring(dir) + L"\\tick" + std::to_wstring(t) + L".bmp";
-        HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(f, INVALID_HANDLE_VALUE);
-        DWORD n = 0;
-        WriteFile(f, &fh, sizeof fh, &n, nullptr);
-        WriteFile(f, &bh, sizeof bh, &n, nullptr);
-        WriteFile(f, pixels.data(), size, &n, nullptr);
-        CloseHandle(f);
+        const std::string path = std::string(dir) + "\\tick" + std::to_string(t) + ".bmp";
+        ASSERT_TRUE(test_support::SaveBmpFile(path, host.Pixels())) << path;
     }
     // Keep the window up for a moment, for a picture of the whole screen.
     const DWORD until = GetTickCount() + 1500;

@@ -149,10 +149,15 @@ protected:
         return folder_.Trace("second.txt");
     }
 
-    // Lines the running instance traced after `from`.
+    // Lines the running instance traced after `from`, but for the demo
+    // song's own "new stream", which comes whenever its playback opens.
     std::vector<std::string> FirstSince(size_t from) {
         auto all = folder_.Trace("first.txt");
-        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
+        std::vector<std::string> since(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
+        since.erase(std::remove_if(since.begin(), since.end(),
+                                   [](const std::string& l) { return l.rfind("new stream", 0) == 0; }),
+                    since.end());
+        return since;
     }
 
     PlayerFolder folder_;
@@ -206,6 +211,9 @@ TEST_F(VorneExe, SecondStartHandsOverItsCommandLine) {
         {"nothing, minimised", "", SW_MINIMIZE, {"handover parse 1", "parse ActivateOnly"}},
         {"nothing, hidden", "", SW_HIDE, {"handover parse 1", "parse ActivateOnly"}},
     };
+    // The load's last steps follow the first paint: they are done before
+    // the first case counts what the running instance traces.
+    ASSERT_TRUE(folder_.WaitFor("first.txt", "load 22 menu"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ShowWindow(main_, c.windowState == SW_SHOW ? SW_RESTORE : c.windowState);

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "runtime/basic/basic.h"
+#include "runtime/forms/child_windows.h"
 #include "runtime/testing/reg_tool.h"
 #include "runtime/testing/window_pixels.h"
 #include "skinner/app/tests/editor_fixture.h"
-#include "skinner/app/win_children.h"
 #include "skinner/author/author_dialog.h"
 
 namespace vorne::skinner {
@@ -439,9 +439,10 @@ TEST_F(EditorShell, TypeInShowsPixelsAndAppliesEachChange) {
     EXPECT_EQ(wh.Caption(), "Size and Position Type-In");
     EXPECT_EQ(GetWindow(wh.hWnd(), GW_OWNER), w_.hWnd());
     EXPECT_TRUE(GetWindowLongPtrA(wh.hWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(ChildText(wh.Box(kBoxLeft)), "60");
-    EXPECT_EQ(ChildText(wh.Box(kBoxTop)), "10");
-    EXPECT_EQ(ChildText(wh.Box(kBoxWidth)), std::to_string(w_.Preview().PixelRect(SkinKind::StaticLabel, 1).width));
+    EXPECT_EQ(forms::WindowText(wh.Box(kBoxLeft)), "60");
+    EXPECT_EQ(forms::WindowText(wh.Box(kBoxTop)), "10");
+    EXPECT_EQ(forms::WindowText(wh.Box(kBoxWidth)),
+              std::to_string(w_.Preview().PixelRect(SkinKind::StaticLabel, 1).width));
     EXPECT_TRUE(IsWindowEnabled(wh.Box(kBoxLeft)));
     EXPECT_FALSE(IsWindowEnabled(wh.Box(kBoxWidth)));
     EXPECT_FALSE(ed.SkinChanged) << "opening the dialog is no change";
@@ -454,7 +455,7 @@ TEST_F(EditorShell, TypeInShowsPixelsAndAppliesEachChange) {
     } typing[] = {{"25", "25", 25}, {"12px", "12", 12}, {"12.", "12", 12}, {"abc", "0", 0}, {"", "0", 0}};
     for (const auto& t : typing) {
         SetWindowTextA(wh.Box(kBoxLeft), t.typed);
-        EXPECT_EQ(ChildText(wh.Box(kBoxLeft)), t.shown) << t.typed;
+        EXPECT_EQ(forms::WindowText(wh.Box(kBoxLeft)), t.shown) << t.typed;
         EXPECT_FLOAT_EQ(ed.Element(SkinKind::StaticLabel, 1)->left, sc_.ToTwipsX(t.pixels)) << t.typed;
         EXPECT_EQ(w_.Preview().PixelRect(SkinKind::StaticLabel, 1).left, t.pixels) << t.typed;
     }
@@ -463,7 +464,7 @@ TEST_F(EditorShell, TypeInShowsPixelsAndAppliesEachChange) {
     // Another object while the dialog stays open: its values, the old rights.
     w_.SelectItem(SkinKind::ScrollBar, 1);
     w_.cmdTypeIn_Click();
-    EXPECT_EQ(ChildText(wh.Box(kBoxWidth)), "100");
+    EXPECT_EQ(forms::WindowText(wh.Box(kBoxWidth)), "100");
     EXPECT_FALSE(IsWindowEnabled(wh.Box(kBoxWidth)));
     // Closed and opened from a scrolling label's popup menu: its rights.
     SendMessageA(GetDlgItem(wh.hWnd(), frmWH::kCmdClose), BM_CLICK, 0, 0);
@@ -483,7 +484,7 @@ TEST_F(EditorShell, TypeInShowsPixelsAndAppliesEachChange) {
     w_.SelectItem(SkinKind::ScrollingLabel, 1);
     SendMessageA(w_.Item(frmSkinner::kCmdDel), BM_CLICK, 0, 0);
     SetWindowTextA(wh.Box(kBoxWidth), "70");
-    EXPECT_EQ(ChildText(wh.Box(kBoxWidth)), "70");
+    EXPECT_EQ(forms::WindowText(wh.Box(kBoxWidth)), "70");
 }
 
 TEST_F(EditorShell, TabMovesBetweenTheFieldsOfTheEditorAndTheAuthorDialog) {

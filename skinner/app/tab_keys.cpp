@@ -1,26 +1,8 @@
-#include "skinner/app/win_children.h"
+#include "skinner/app/tab_keys.h"
+
+#include <windows.h>
 
 namespace vorne::skinner {
-
-HWND ChildWindow(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y, int w, int h,
-                 DWORD ex) {
-    HWND c = CreateWindowExA(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return c;
-}
-
-std::string ChildText(HWND child) {
-    const int n = GetWindowTextLengthA(child);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(child, s.data(), n + 1);
-    s.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return s;
-}
-
-void SetChildText(HWND child, const std::string& text) {
-    if (ChildText(child) != text) SetWindowTextA(child, text.c_str());
-}
 
 namespace {
 
