@@ -9,7 +9,7 @@
 #include "components/scroller/scroller_dispids.h"
 #include "components/subclass/subclass_dispids.h"
 
-namespace vorne::player::ids {
+namespace vorne::components {
 
 // Dunmere.Scroller
 inline constexpr DISPID kScrollerBackColor = SCROLLER_DISPID_BACKCOLOR;
@@ -45,4 +45,4 @@ inline constexpr DISPID kSubclassWindowProc = SUBCLASS_DISPID_WINDOWPROC;
 inline constexpr DISPID kFont = -512;
 inline constexpr DISPID kFontSize = 2;
 
-}  // namespace vorne::player::ids
+}  // namespace vorne::components

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "Plovex1.h"
-#include "components/scrollbar/scrollbar_model.h"
+#include "components/scrollbar/scrollbar_core.h"
 #include "runtime/activex/control.h"
 #include "runtime/com/dispatch.h"
 

@@ -6,7 +6,7 @@
 
 #include "Dunmere.h"
 #include "components/scroller/scroller_ids.h"
-#include "components/scroller/scroller_model.h"
+#include "components/scroller/scroller_core.h"
 #include "components/scroller/scroller_persist.h"
 #include "runtime/activex/control.h"
 #include "runtime/activex/font.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "components/scroller/scroller_model.h"
+#include "components/scroller/scroller_core.h"
 
 namespace vorne::scroller {
 

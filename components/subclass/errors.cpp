@@ -3,7 +3,7 @@
 #include "runtime/com/error.h"
 #include "runtime/com/module.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 
 static const wchar_t* Description(long n) {
     switch (n) {
@@ -21,4 +21,4 @@ void RaiseLibraryError(long n) {
     throw vorne::com::ComError(ErrorHresult(n), vorne::com::Module::BaseName() + L".WindowProc", Description(n));
 }
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

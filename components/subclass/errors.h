@@ -3,7 +3,7 @@
 // "<library file name>.WindowProc".
 #include <windows.h>
 
-namespace vornesub {
+namespace vorne::subclass {
 
 constexpr long kErrCantSubclass = 13081;
 constexpr long kErrAlreadyHandled = 13082;
@@ -17,4 +17,4 @@ constexpr HRESULT ErrorHresult(long n) { return static_cast<HRESULT>(0x80040000U
 // Throws vorne::com::ComError for n (one of the numbers above).
 [[noreturn]] void RaiseLibraryError(long n);
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

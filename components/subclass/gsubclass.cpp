@@ -4,7 +4,7 @@
 #include "components/subclass/subclass_dispids.h"
 #include "runtime/com/error.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 
 using vorne::com::Check;
 using vorne::com::DispCall;
@@ -82,4 +82,4 @@ const DispMember<GSubclassObject>* GSubclassObject::Members(size_t& count) {
     return members;
 }
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

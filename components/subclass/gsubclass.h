@@ -6,7 +6,7 @@
 #include "runtime/com/dispatch.h"
 #include "runtime/com/object.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 
 class GSubclassObject : public vorne::com::Object, public _GSubclass, public ISupportErrorInfo {
 public:
@@ -23,4 +23,4 @@ public:
     HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override;
 };
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

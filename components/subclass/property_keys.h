@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vornesub {
+namespace vorne::subclass {
 
 inline std::string WindowKey(int32_t hwnd) { return std::to_string(hwnd); }
 inline std::string AttachCountKey(int32_t hwnd) { return "C" + WindowKey(hwnd); }
@@ -20,4 +20,4 @@ inline std::string ClientKey(int32_t hwnd, uint32_t msg, int32_t position) {
     return WindowKey(hwnd) + "#" + std::to_string(msg) + "#" + std::to_string(position);
 }
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

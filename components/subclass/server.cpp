@@ -15,8 +15,8 @@ const vorne::com::ClassRegistration kClasses[] = {
 };
 
 const vorne::com::FactoryEntry kFactories[] = {
-    {&CLSID_GSubclass, &vorne::com::CreateAndQuery<vornesub::GSubclassObject>},
-    {&CLSID_CTimer, &vorne::com::CreateAndQuery<vornesub::CTimer>},
+    {&CLSID_GSubclass, &vorne::com::CreateAndQuery<vorne::subclass::GSubclassObject>},
+    {&CLSID_CTimer, &vorne::com::CreateAndQuery<vorne::subclass::CTimer>},
 };
 
 }  // namespace
@@ -25,13 +25,13 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         vorne::com::Module::Init(instance);
-        vornesub::ThreadStateProcessAttach();
+        vorne::subclass::ThreadStateProcessAttach();
         break;
     case DLL_THREAD_DETACH:
-        vornesub::ThreadStateThreadDetach();
+        vorne::subclass::ThreadStateThreadDetach();
         break;
     case DLL_PROCESS_DETACH:
-        vornesub::ThreadStateProcessDetach(reserved != nullptr);
+        vorne::subclass::ThreadStateProcessDetach(reserved != nullptr);
         break;
     default:
         break;

@@ -9,7 +9,7 @@
 #include "runtime/com/module.h"
 #include "runtime/com/object.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 namespace {
 
 using vorne::com::ComError;
@@ -200,4 +200,4 @@ LRESULT CallPreviousWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 LONG GetCurrentMessage() { return CurrentThreadState().currentMsg; }
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

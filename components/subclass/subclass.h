@@ -5,7 +5,7 @@
 
 #include "Vornesub.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 
 // Errors (13081..13084) are thrown as vorne::com::ComError before anything
 // changes. A null client gives E_POINTER, an object that is not an
@@ -20,4 +20,4 @@ LRESULT CallPreviousWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 LONG GetCurrentMessage();
 bool IsOwnProcessWindow(HWND hwnd);
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

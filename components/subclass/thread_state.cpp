@@ -4,7 +4,7 @@
 
 #include "components/subclass/timer.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 namespace {
 DWORD g_tls = TLS_OUT_OF_INDEXES;
 
@@ -46,4 +46,4 @@ void ThreadStateProcessDetach(bool processExit) {
     }
 }
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

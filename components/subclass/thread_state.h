@@ -3,7 +3,7 @@
 // message being dispatched and the timer slot table.
 #include <windows.h>
 
-namespace vornesub {
+namespace vorne::subclass {
 
 class CTimer;
 
@@ -26,4 +26,4 @@ void ThreadStateThreadDetach();
 // held and the hosts of running timers may be gone: nothing is released.
 void ThreadStateProcessDetach(bool processExit);
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

@@ -5,7 +5,7 @@
 #include "runtime/com/error.h"
 #include "runtime/com/typelib.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 
 using vorne::com::Check;
 using vorne::com::DispCall;
@@ -211,4 +211,4 @@ void ReleaseTimerSlots(ThreadState& state) {
     }
 }
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

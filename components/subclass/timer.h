@@ -11,7 +11,7 @@
 #include "runtime/com/dispatch.h"
 #include "runtime/com/object.h"
 
-namespace vornesub {
+namespace vorne::subclass {
 
 // The system timer facility, replaceable so that tests can refuse timers.
 struct TimerApi {
@@ -73,4 +73,4 @@ void CALLBACK SystemTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
 // Empties the slot table of a thread that goes away.
 void ReleaseTimerSlots(ThreadState& state);
 
-}  // namespace vornesub
+}  // namespace vorne::subclass

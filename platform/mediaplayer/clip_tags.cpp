@@ -6,11 +6,11 @@
 
 #include "platform/mp3info/mpeg_audio.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 namespace {
 
-using mp3::Syncsafe32;
+using vorne::mp3info::Syncsafe32;
 
 uint32_t Plain32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | uint32_t{p[3]};
@@ -137,13 +137,13 @@ std::optional<ClipField> ClipFieldOfItem(long item) {
 }
 
 size_t Id3v2HeadBytes(const uint8_t* header10) {
-  uint64_t size = mp3::Id3v2Size(header10, 10);
+  uint64_t size = vorne::mp3info::Id3v2Size(header10, 10);
   return static_cast<size_t>(std::min<uint64_t>(size, kMaxTagHead));
 }
 
 Id3v2Texts ReadId3v2Texts(const uint8_t* head, size_t n) {
   Id3v2Texts out;
-  if (mp3::Id3v2Size(head, n) == 0) return out;
+  if (vorne::mp3info::Id3v2Size(head, n) == 0) return out;
   const int version = head[3];
   const uint8_t flags = head[5];
   if (version < 2 || version > 4) return out;
@@ -211,4 +211,4 @@ Id3v1Texts ReadId3v1Texts(const uint8_t* block) {
   return out;
 }
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

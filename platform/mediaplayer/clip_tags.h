@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 enum ClipField { kClipTitle, kClipArtist, kClipAlbum, kClipFieldCount };
 
@@ -34,4 +34,4 @@ Id3v1Texts ReadId3v1Texts(const uint8_t* block);
 inline constexpr size_t kMaxTagHead = size_t{1} << 20;
 size_t Id3v2HeadBytes(const uint8_t* header10);
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -6,7 +6,7 @@
 
 #include "runtime/com/object.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 using com::Ptr;
 
@@ -102,4 +102,4 @@ IAsyncReader* SourceReaderOf(IGraphBuilder* graph) {
   return nullptr;
 }
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

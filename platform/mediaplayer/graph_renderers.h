@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <strmif.h>
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 // Whether f renders a stream of major type kind: it takes that kind in and
 // gives nothing out.
@@ -26,4 +26,4 @@ void RemoveIfUnconnected(IGraphBuilder* graph, IBaseFilter* f);
 // one. The caller releases it.
 IAsyncReader* SourceReaderOf(IGraphBuilder* graph);
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -4,7 +4,7 @@
 
 #include "platform/mediaplayer/media_player.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 namespace {
 
 long LongArg(const DISPPARAMS* p, UINT natural) {
@@ -76,4 +76,4 @@ HRESULT MediaEventsConnection::Connect(IDispatch* player, MediaEvents* handler) 
 
 void MediaEventsConnection::Disconnect() { advice_.Unadvise(); }
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

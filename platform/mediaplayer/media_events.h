@@ -10,7 +10,7 @@
 #include "runtime/com/connection_point.h"
 #include "runtime/com/object.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 class MediaEvents {
  public:
@@ -39,4 +39,4 @@ class MediaEventsConnection {
   com::EventAdvice advice_;
 };
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

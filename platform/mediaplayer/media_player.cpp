@@ -18,7 +18,7 @@
 #include "runtime/com/object.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 long RenderErrorCode(HRESULT hr, unsigned waveOutDevices) {
   if (waveOutDevices == 0 || hr == static_cast<HRESULT>(kErrorNoSoundHardware)) return kErrorNoSoundHardware;
@@ -486,4 +486,4 @@ HRESULT CreateMediaPlayer(IDispatch** out) {
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -10,7 +10,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 // Members.
 inline constexpr DISPID kDispPlay = 2001;            // method
@@ -63,4 +63,4 @@ HRESULT CreateMediaPlayer(IDispatch** out);
 // the stream cannot be played.
 long RenderErrorCode(HRESULT hr, unsigned waveOutDevices);
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 // A control that plays sound at the volume word it is told (left channel in
 // the low 16 bits).
@@ -28,4 +28,4 @@ void RemovePlayer(VolumeListener* player);
 // at, in hundredths of a decibel: S_FALSE when it has no renderer now.
 HRESULT GetRendererVolume(IDispatch* control, long* level);
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -7,7 +7,7 @@
 
 #include "platform/mediaplayer/player_registry.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 namespace {
 
 std::map<UINT, HWAVEOUT>& Handles() {
@@ -114,4 +114,4 @@ void CloseWaveVolume() {
   Handles().clear();
 }
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -8,7 +8,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 
 // waveOutGetVolume / waveOutSetVolume for a device number, through a handle
 // opened once per device and kept. MMSYSERR_NOERROR on success.
@@ -25,4 +25,4 @@ long RendererVolume(unsigned level);
 // Closes the kept handles (at program exit).
 void CloseWaveVolume();
 
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

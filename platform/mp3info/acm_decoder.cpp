@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 namespace {
 
 // Room for the samples of this many bytes of input at the lowest bit rate.
@@ -125,4 +125,4 @@ void AcmDecoder::Close() {
   started_ = false;
 }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -13,7 +13,7 @@
 
 #include "platform/mp3info/wave_output.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 class AcmDecoder : public FrameDecoder {
  public:
@@ -48,4 +48,4 @@ class AcmDecoder : public FrameDecoder {
   std::vector<uint8_t> out_;
 };
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -1,6 +1,6 @@
 #include "platform/mp3info/frame_index.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 namespace {
 
 bool SameStream(const FrameHeader& a, const FrameHeader& b) {
@@ -42,4 +42,4 @@ FrameIndex BuildFrameIndex(const uint8_t* data, size_t size) {
   return index;
 }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

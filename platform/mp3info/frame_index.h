@@ -10,7 +10,7 @@
 
 #include "platform/mp3info/mpeg_audio.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 struct FrameRef {
   uint64_t offset = 0;
@@ -29,4 +29,4 @@ struct FrameIndex {
 // at the next such header.
 FrameIndex BuildFrameIndex(const uint8_t* data, size_t size);
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

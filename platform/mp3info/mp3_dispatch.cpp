@@ -12,7 +12,7 @@
 #include "runtime/com/object.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 namespace {
 
 using com::DispCall;
@@ -179,4 +179,4 @@ HRESULT CreateMp3InfoControl(IDispatch** out) {
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

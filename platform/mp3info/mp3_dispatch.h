@@ -9,7 +9,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 // Events of the decoding half, by dispatch id.
 inline constexpr DISPID kEventProgress = 1;  // (Position Long): frames written so far
@@ -23,4 +23,4 @@ inline constexpr IID kMp3EventsIid = {
 // The thread that creates it must run a message loop for the decoding half.
 HRESULT CreateMp3InfoControl(IDispatch** out);
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace vorne::mp3;
+using namespace vorne::mp3info;
 
 class Control {
  public:

@@ -5,7 +5,7 @@
 #include "platform/mp3info/mp3_dispatch.h"
 #include "runtime/com/dispatch.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 namespace {
 
 class Sink : public com::Object, public IDispatch {
@@ -64,4 +64,4 @@ HRESULT Mp3EventsConnection::Connect(IDispatch* control, Mp3Events* handler) {
 
 void Mp3EventsConnection::Disconnect() { advice_.Unadvise(); }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -9,7 +9,7 @@
 #include "runtime/com/connection_point.h"
 #include "runtime/com/object.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 class Mp3Events {
  public:
@@ -33,4 +33,4 @@ class Mp3EventsConnection {
   com::EventAdvice advice_;
 };
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

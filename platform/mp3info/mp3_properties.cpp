@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 Mp3Properties PropertiesOf(const StreamInfo& info) {
   Mp3Properties p;
@@ -25,4 +25,4 @@ Mp3Properties PropertiesOf(const StreamInfo& info) {
 
 Mp3Properties QueryMp3Properties(const std::string& path) { return PropertiesOf(AnalyzeFile(path)); }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

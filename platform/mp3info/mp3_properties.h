@@ -8,7 +8,7 @@
 
 #include "platform/mp3info/mpeg_audio.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 // Dispatch identifiers of the control.
 enum Mp3PlayDispid : int32_t {
@@ -60,4 +60,4 @@ Mp3Properties PropertiesOf(const StreamInfo& info);
 // Analyses the file and gives its property values.
 Mp3Properties QueryMp3Properties(const std::string& path);
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 namespace {
 
 // Bit rates in kbit/s by [row][index]; index 0 (free format) and 15 are
@@ -261,4 +261,4 @@ StreamInfo AnalyzeFile(const std::string& path) {
   return AnalyzeStream(s);
 }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

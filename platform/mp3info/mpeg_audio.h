@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 // Version as the header codes it.
 enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
@@ -84,4 +84,4 @@ StreamInfo AnalyzeBuffer(const uint8_t* data, size_t size);
 // Nothing read (valid false) when the file cannot be opened.
 StreamInfo AnalyzeFile(const std::string& path);
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -15,8 +15,8 @@
 
 namespace {
 
-using vorne::mp3::FrameHeader;
-using vorne::mp3::MpegVersion;
+using vorne::mp3info::FrameHeader;
+using vorne::mp3info::MpegVersion;
 
 struct HeaderCase {
   uint8_t b[4];
@@ -43,7 +43,7 @@ TEST(FrameHeader, Table) {
       {{0xFE, 0xFB, 0x90, 0x40}, false},  // no sync
   };
   for (const auto& c : cases) {
-    auto h = vorne::mp3::ParseFrameHeader(c.b, 4);
+    auto h = vorne::mp3info::ParseFrameHeader(c.b, 4);
     SCOPED_TRACE(::testing::Message() << std::hex << int(c.b[1]) << " " << int(c.b[2]) << " " << int(c.b[3]));
     ASSERT_EQ(h.has_value(), c.valid);
     if (!h) continue;
@@ -54,8 +54,8 @@ TEST(FrameHeader, Table) {
     EXPECT_EQ(h->frameBytes, c.frameBytes);
     EXPECT_EQ(h->samplesPerFrame, c.samples);
   }
-  EXPECT_FALSE(vorne::mp3::ParseFrameHeader(cases[0].b, 3).has_value());
-  EXPECT_FALSE(vorne::mp3::ParseFrameHeader(nullptr, 4).has_value());
+  EXPECT_FALSE(vorne::mp3info::ParseFrameHeader(cases[0].b, 3).has_value());
+  EXPECT_FALSE(vorne::mp3info::ParseFrameHeader(nullptr, 4).has_value());
 }
 
 std::vector<uint8_t> Frames(const uint8_t hdr[4], int frameBytes, int count) {
@@ -78,15 +78,15 @@ TEST(StreamAnalysis, Id3BlocksAndEstimates) {
   std::vector<uint8_t> tag(128, 0);
   tag[0] = 'T'; tag[1] = 'A'; tag[2] = 'G';
   file.insert(file.end(), tag.begin(), tag.end());
-  auto info = vorne::mp3::AnalyzeBuffer(file.data(), file.size());
+  auto info = vorne::mp3info::AnalyzeBuffer(file.data(), file.size());
   ASSERT_TRUE(info.valid);
   EXPECT_EQ(info.audioStart, 310u);
   EXPECT_TRUE(info.hasId3v1);
   EXPECT_EQ(info.audioBytes, 50u * 417);
   EXPECT_EQ(info.frameCount, 50u);
-  EXPECT_EQ(info.countSource, vorne::mp3::FrameCountSource::Estimate);
+  EXPECT_EQ(info.countSource, vorne::mp3info::FrameCountSource::Estimate);
   EXPECT_EQ(info.durationMs, 1306u);  // 50 x 26.122 ms
-  auto p = vorne::mp3::PropertiesOf(info);
+  auto p = vorne::mp3info::PropertiesOf(info);
   EXPECT_EQ(p.Valid, 0);
   EXPECT_EQ(p.BitRate, 128000);
   EXPECT_TRUE(p.Original);
@@ -99,11 +99,11 @@ TEST(StreamAnalysis, ReadsABoundedNumberOfBytes) {
   const uint8_t hdr[4] = {0xFF, 0xFB, 0x90, 0x40};
   for (int frames : {10, 5000}) {
     std::vector<uint8_t> file = Frames(hdr, 417, frames);
-    auto info = vorne::mp3::AnalyzeBuffer(file.data(), file.size());
+    auto info = vorne::mp3info::AnalyzeBuffer(file.data(), file.size());
     ASSERT_TRUE(info.valid);
     // Frames without padding are a little shorter than the mean the size estimate uses.
     EXPECT_NEAR(info.frameCount, frames, frames / 200 + 1);
-    EXPECT_LE(info.bytesRead, vorne::mp3::kScanWindow + 128 + 40);
+    EXPECT_LE(info.bytesRead, vorne::mp3info::kScanWindow + 128 + 40);
   }
 }
 
@@ -115,9 +115,9 @@ TEST(StreamAnalysis, RejectsWhatIsNoStream) {
       // an ID3v2 size that runs past the end
       {'I', 'D', '3', 3, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F, 0xFF, 0xFB, 0x90, 0x40}};
   for (size_t i = 0; i < cases.size(); ++i) {
-    auto info = vorne::mp3::AnalyzeBuffer(cases[i].data(), cases[i].size());
+    auto info = vorne::mp3info::AnalyzeBuffer(cases[i].data(), cases[i].size());
     EXPECT_FALSE(info.valid) << i;
-    EXPECT_EQ(vorne::mp3::PropertiesOf(info).Valid, -1);
+    EXPECT_EQ(vorne::mp3info::PropertiesOf(info).Valid, -1);
   }
 }
 
@@ -131,9 +131,9 @@ TEST(StreamAnalysis, XingAndVbriCounts) {
   file[29] = 0; file[30] = 0; file[31] = 1; file[32] = 0;
   file[36] = 0; file[35] = 0; file[34] = 0; file[33] = 0;
   file[34] = 0x01; file[35] = 0x00; file[36] = 0x00;  // bytes = 65536
-  auto info = vorne::mp3::AnalyzeBuffer(file.data(), file.size());
+  auto info = vorne::mp3info::AnalyzeBuffer(file.data(), file.size());
   ASSERT_TRUE(info.valid);
-  EXPECT_EQ(info.countSource, vorne::mp3::FrameCountSource::Xing);
+  EXPECT_EQ(info.countSource, vorne::mp3info::FrameCountSource::Xing);
   EXPECT_EQ(info.frameCount, 256u);
   EXPECT_TRUE(info.variable);
   EXPECT_EQ(info.durationMs, 6687u);
@@ -143,9 +143,9 @@ TEST(StreamAnalysis, XingAndVbriCounts) {
   const char* vbri = "VBRI";
   std::copy(vbri, vbri + 4, v.begin() + 36);
   v[36 + 17] = 100;  // frames = 100
-  info = vorne::mp3::AnalyzeBuffer(v.data(), v.size());
+  info = vorne::mp3info::AnalyzeBuffer(v.data(), v.size());
   ASSERT_TRUE(info.valid);
-  EXPECT_EQ(info.countSource, vorne::mp3::FrameCountSource::Vbri);
+  EXPECT_EQ(info.countSource, vorne::mp3info::FrameCountSource::Vbri);
   EXPECT_EQ(info.frameCount, 100u);
 }
 
@@ -253,8 +253,8 @@ TEST_F(EncodedFixtures, FactsAgreeWithTheDecoder) {
     ASSERT_TRUE(std::filesystem::exists(Out(c.name))) << cmd;
     Facts want = Mpg123Facts(Out(c.name));
     ASSERT_GT(want.rate, 0) << "decoder output not understood";
-    vorne::mp3::StreamInfo info = vorne::mp3::AnalyzeFile(Out(c.name));
-    vorne::mp3::Mp3Properties p = vorne::mp3::PropertiesOf(info);
+    vorne::mp3info::StreamInfo info = vorne::mp3info::AnalyzeFile(Out(c.name));
+    vorne::mp3info::Mp3Properties p = vorne::mp3info::PropertiesOf(info);
     ASSERT_EQ(p.Valid, 0);
     EXPECT_EQ(p.MpegVersion, versions.at(want.version));
     EXPECT_EQ(p.Layer, layers.at(want.layer));

@@ -5,7 +5,7 @@
 
 #include "runtime/text/ansi.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 namespace {
 
 void Put16(uint8_t* p, uint32_t v) {
@@ -124,4 +124,4 @@ bool WaveWriter::Finish() {
   return ok;
 }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

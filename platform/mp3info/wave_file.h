@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 constexpr size_t kWaveHeaderBytes = 44;
 
@@ -65,4 +65,4 @@ class WaveWriter {
   bool ok_ = true;
 };
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

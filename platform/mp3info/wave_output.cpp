@@ -4,7 +4,7 @@
 
 #include "runtime/text/ansi.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
   out.clear();
@@ -90,4 +90,4 @@ void WaveOutputJob::Stop() {
   writer_.Finish();
 }
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

@@ -14,7 +14,7 @@
 #include "platform/mp3info/frame_index.h"
 #include "platform/mp3info/wave_file.h"
 
-namespace vorne::mp3 {
+namespace vorne::mp3info {
 
 class FrameDecoder {
  public:
@@ -82,4 +82,4 @@ class WaveOutputJob {
 // The source file's bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
 
-}  // namespace vorne::mp3
+}  // namespace vorne::mp3info

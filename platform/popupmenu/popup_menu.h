@@ -1,6 +1,6 @@
 #pragma once
 // The popup menu the player shows on a right click: the item model of
-// menu_model.h shown as a native popup menu of the platform, with the item
+// menu_core.h shown as a native popup menu of the platform, with the item
 // icons drawn from a 16 x 16 image list, ticks, submenus, separators and
 // group headings. Showing returns the number of the item picked.
 #include <windows.h>
@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "platform/popupmenu/menu_model.h"
+#include "platform/popupmenu/menu_core.h"
 
 namespace vorne::popupmenu {
 

@@ -69,7 +69,7 @@ void FrmMain::MapDefaults(HINSTANCE module) {
     // One array of buttons, in the order of its rows; cells 0: no picture
     // yet (the toggles take theirs from their options below).
     auto buttons = [&](const auto& rows, forms::ControlArray<forms::Image>& array,
-                       std::array<skin::ImageElementInfo<forms::PictureRef>, skin::kTableSize>& table, int cells) {
+                       std::array<vorne::player::skin::ImageElementInfo<forms::PictureRef>, vorne::player::skin::kTableSize>& table, int cells) {
         int i = 1;
         for (const ButtonRow& r : rows) {
             forms::Image& img = array.Load(i);
@@ -97,13 +97,13 @@ void FrmMain::MapDefaults(HINSTANCE module) {
             if (FAILED(ScrollBars->Load(i))) break;
             activex::ControlSite* s = (*ScrollBars)[i];
             s->SetVisible(true);
-            com::PutProperty(s->Control(), ids::kBarEnabled, com::BoolArg(true));
+            com::PutProperty(s->Control(), vorne::components::kBarEnabled, com::BoolArg(true));
             s->ZOrder(0);
             Tables.ScrollBarsInfo[i] = r.action;
             IDispatch* d = s->Control();
-            if (auto p = ResourcePicture(module, r.track)) com::PutRefProperty(d, ids::kBarPicture, com::DispatchArg(p.Get()));
-            if (auto p = ResourcePicture(module, r.thumb)) com::PutRefProperty(d, ids::kBarButtonPicture, com::DispatchArg(p.Get()));
-            if (r.volume) com::PutProperty(d, ids::kBarMax, com::LongArg(65536));
+            if (auto p = ResourcePicture(module, r.track)) com::PutRefProperty(d, vorne::components::kBarPicture, com::DispatchArg(p.Get()));
+            if (auto p = ResourcePicture(module, r.thumb)) com::PutRefProperty(d, vorne::components::kBarButtonPicture, com::DispatchArg(p.Get()));
+            if (r.volume) com::PutProperty(d, vorne::components::kBarMax, com::LongArg(65536));
             s->Move(static_cast<float>(r.left), static_cast<float>(r.top), s->Width(), s->Height());
             ++i;
         }
@@ -131,23 +131,23 @@ void FrmMain::MapDefaults(HINSTANCE module) {
         activex::ControlSite* s = (*SLabels)[1];
         s->SetVisible(true);
         IDispatch* d = s->Control();
-        com::PutProperty(d, ids::kScrollerEnabled, com::BoolArg(true));
+        com::PutProperty(d, vorne::components::kScrollerEnabled, com::BoolArg(true));
         s->ZOrder(0);
         Tables.SLabelsInfo[1] = "Song Info";
         VARIANT empty = com::TextArg("");
-        com::PutProperty(d, ids::kScrollerCaption, empty);
+        com::PutProperty(d, vorne::components::kScrollerCaption, empty);
         VariantClear(&empty);
         s->Move(202, 33, 93, 54);
         com::Variant font;
-        if (SUCCEEDED(com::GetProperty(d, ids::kFont, &font)) && font.AsDispatch())
-            com::PutProperty(font.AsDispatch(), ids::kFontSize, com::DoubleArg(8.25));
-        com::PutProperty(d, ids::kScrollerSpeed, com::LongArg(200));
-        com::PutProperty(d, ids::kScrollerDirection, com::LongArg(0));
-        com::PutProperty(d, ids::kScrollerForeColor, com::LongArg(0xFF));
-        com::PutProperty(d, ids::kScrollerBackColor, com::LongArg(0x232323));
-        com::PutProperty(d, ids::kScrollerTextAlignment, com::LongArg(2));
-        com::PutProperty(d, ids::kScrollerHorizontalAlignment, com::LongArg(2));
-        com::PutProperty(d, ids::kScrollerVerticalAlignment, com::LongArg(2));
+        if (SUCCEEDED(com::GetProperty(d, vorne::components::kFont, &font)) && font.AsDispatch())
+            com::PutProperty(font.AsDispatch(), vorne::components::kFontSize, com::DoubleArg(8.25));
+        com::PutProperty(d, vorne::components::kScrollerSpeed, com::LongArg(200));
+        com::PutProperty(d, vorne::components::kScrollerDirection, com::LongArg(0));
+        com::PutProperty(d, vorne::components::kScrollerForeColor, com::LongArg(0xFF));
+        com::PutProperty(d, vorne::components::kScrollerBackColor, com::LongArg(0x232323));
+        com::PutProperty(d, vorne::components::kScrollerTextAlignment, com::LongArg(2));
+        com::PutProperty(d, vorne::components::kScrollerHorizontalAlignment, com::LongArg(2));
+        com::PutProperty(d, vorne::components::kScrollerVerticalAlignment, com::LongArg(2));
     }
 
     SetPicture(forms::Picture::FromResource(101, module));

@@ -27,16 +27,16 @@ bool MultipleInstancesAllowed() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     OleInitialize(nullptr);
-    startup::InstanceLock lock;
+    vorne::player::startup::InstanceLock lock;
     const std::string command = forms::App::Command();
-    bool run = lock.IsFirstInstance(startup::kMutexName);
+    bool run = lock.IsFirstInstance(vorne::player::startup::kMutexName);
     player::Trace(run ? "instance first" : "instance second");
     if (!run) {
         if (MultipleInstancesAllowed()) {
             run = true;
             player::Trace("instance runs beside the first");
         } else {
-            const bool found = startup::HandToRunningInstance(command);
+            const bool found = vorne::player::startup::HandToRunningInstance(command);
             player::Trace(found ? "instance handed over" : "instance found none");
         }
     }

@@ -157,8 +157,8 @@ void FrmMain::Form_Load() {
     if (Options.AllowMultipleInstances == 0) {
         client_ = com::Ptr<SubclassClient>::Adopt(
             SubclassClient::Create([this](HWND h, UINT m, WPARAM w, LPARAM l) { return HandOverProc(h, m, w, l); }));
-        HRESULT hr = subclasser_.Attach(client_.Get(), hWnd(), startup::kHandOverMessage);
-        startup::MarkInstanceWindow(hWnd());
+        HRESULT hr = subclasser_.Attach(client_.Get(), hWnd(), vorne::player::startup::kHandOverMessage);
+        vorne::player::startup::MarkInstanceWindow(hWnd());
         Step(12, SUCCEEDED(hr) ? "hand-over hooked" : "hand-over not hooked");
     } else {
         Step(12, "multiple instances");
@@ -269,26 +269,26 @@ void FrmMain::SaveOptions() {
 
 void FrmMain::ParseCommand(const std::string& cmd, bool atStart) {
     if (!Visible()) Show();
-    startup::ActivateWindow(hWnd());
-    const startup::ParsedCommand parsed = startup::ClassifyCommand(cmd);
+    vorne::player::startup::ActivateWindow(hWnd());
+    const vorne::player::startup::ParsedCommand parsed = vorne::player::startup::ClassifyCommand(cmd);
     FrmList& list = frmList();
     switch (parsed.kind) {
-    case startup::CommandKind::LoadPlayList: {
+    case vorne::player::startup::CommandKind::LoadPlayList: {
         Trace("parse LoadPlayList " + parsed.path);
-        library::ListResult r = list.LoadPlayList(parsed.path);
+        vorne::player::library::ListResult r = list.LoadPlayList(parsed.path);
         if (!r.ok && !r.message.empty()) forms::MsgBox(r.message, forms::vbExclamation);
         break;
     }
-    case startup::CommandKind::AddFile:
+    case vorne::player::startup::CommandKind::AddFile:
         Trace("parse AddFile " + parsed.path);
         list.AddFileToList(parsed.path);
         list.RefreshList();
         break;
-    case startup::CommandKind::LoadGeneric:
+    case vorne::player::startup::CommandKind::LoadGeneric:
         Trace("parse LoadGeneric " + parsed.path);
         list.LoadGenericList(atStart);
         break;
-    case startup::CommandKind::ActivateOnly:
+    case vorne::player::startup::CommandKind::ActivateOnly:
         if (atStart) {
             Trace("parse LoadGeneric");
             list.LoadGenericList(true);
@@ -300,19 +300,19 @@ void FrmMain::ParseCommand(const std::string& cmd, bool atStart) {
 }
 
 LONG FrmMain::HandOverProc(HWND, UINT msg, WPARAM, LPARAM lp) {
-    if (msg != startup::kHandOverMessage || !lp) return 0;
+    if (msg != vorne::player::startup::kHandOverMessage || !lp) return 0;
     const auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lp);
-    const startup::HandOver h = startup::ReceiveHandOver(record->lpData, record->cbData);
+    const vorne::player::startup::HandOver h = vorne::player::startup::ReceiveHandOver(record->lpData, record->cbData);
     switch (h.action) {
-    case startup::HandOverAction::Reject:
+    case vorne::player::startup::HandOverAction::Reject:
         Trace("handover reject");
         break;
-    case startup::HandOverAction::ShowWindow:
+    case vorne::player::startup::HandOverAction::ShowWindow:
         Trace("handover show");
         SetWindowState(forms::vbNormal);
         Show();
         break;
-    case startup::HandOverAction::Parse:
+    case vorne::player::startup::HandOverAction::Parse:
         Trace("handover parse " + std::to_string(h.text.size()));
         ParseCommand(h.text);
         break;
@@ -324,7 +324,7 @@ void FrmMain::Form_QueryUnload(int&, int) {
     // The hook goes in every case. The mutex is closed only once everything
     // is saved (after the program's last window has gone), so a new start
     // cannot read a half-written options file.
-    if (client_) subclasser_.Detach(client_.Get(), hWnd(), startup::kHandOverMessage);
+    if (client_) subclasser_.Detach(client_.Get(), hWnd(), vorne::player::startup::kHandOverMessage);
 }
 
 void FrmMain::Form_Unload(int&) {
@@ -362,7 +362,7 @@ void FrmMain::ShowFace() {
 void FrmMain::UnloadAllForms() { forms::Form::UnloadAll(); }
 
 void FrmMain::UpdateBitFreqLabels() {
-    for (int i = 1; i <= std::min(Labels.UBound(), skin::kMaxElementIndex); ++i) {
+    for (int i = 1; i <= std::min(Labels.UBound(), vorne::player::skin::kMaxElementIndex); ++i) {
         forms::Label* l = Labels.Find(i);
         if (!l) continue;
         const std::string& action = Tables.LabelsInfo[i].Action;

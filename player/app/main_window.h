@@ -15,7 +15,7 @@
 #include "platform/tray/tray_icon.h"
 #include "player/app/subclass_client.h"
 #include "player/commands/commands.h"
-#include "player/commands/cool_menu_win.h"
+#include "player/commands/cool_menu.h"
 #include "player/skin/designer.h"
 #include "player/skin/element_tables.h"
 #include "runtime/activex/container.h"
@@ -48,7 +48,7 @@ public:
     forms::TextBox txtName, txtCaption;
     PictureField img1, img2;
     std::string Img1Path, Img2Path;
-    skin::ElementDesigner designer;
+    vorne::player::skin::ElementDesigner designer;
     forms::Timer DisplayRefresh;
 
     std::string VersionText;
@@ -65,7 +65,7 @@ public:
     forms::ControlArray<forms::Label> Labels;
     forms::ControlArray<forms::Image> imgPICS, imgPICS4img, imgPICS2img, imgPICS2optn;
     std::unique_ptr<activex::ControlArray> SLabels, ScrollBars;
-    skin::SkinElementTables<forms::PictureRef> Tables;
+    vorne::player::skin::SkinElementTables<forms::PictureRef> Tables;
     int LastHoverButton = 0;
 
     // --- start-up and the hand-over
@@ -258,7 +258,7 @@ private:
     // for a position that selects none.
     struct ImageTarget {
         forms::ControlArray<forms::Image>* array = nullptr;
-        skin::ImageElementInfo<forms::PictureRef>* table = nullptr;
+        vorne::player::skin::ImageElementInfo<forms::PictureRef>* table = nullptr;
     };
     ImageTarget ImageTargetFor(int actionPosition);
 

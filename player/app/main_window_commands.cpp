@@ -13,14 +13,14 @@
 #include "components/component_ids.h"
 #include "runtime/forms/window_procs.h"
 #include "platform/mediaplayer/media_player.h"
-#include "player/commands/window_commands_win.h"
+#include "player/commands/window_commands.h"
 #include "player/dialogs/child_controls.h"
 #include "player/dialogs/dialogs.h"
-#include "player/icons/icons_win.h"
+#include "player/icons/icons.h"
 #include "player/library/addfiles/add_files_window.h"
 #include "player/library/cassette/cassette_window.h"
-#include "player/library/id3v1_codepage_win.h"
-#include "runtime/registry/registry_win.h"
+#include "player/library/id3v1_codepage_win32.h"
+#include "runtime/registry/registry_win32.h"
 #include "player/library/tageditor/tag_editor_window.h"
 #include "player/preferences/preferences_dialog.h"
 #include "runtime/com/late_bound.h"
@@ -48,8 +48,8 @@ public:
     void ReshowTrayIcon() override { frmMain().ReshowTrayIcon(); }
 };
 
-library::RegistryWin32& SystemRegistry() {
-    static library::RegistryWin32 registry;
+vorne::registry::RegistryWin32& SystemRegistry() {
+    static vorne::registry::RegistryWin32 registry;
     return registry;
 }
 
@@ -172,27 +172,27 @@ void FrmMain::GenerateForm_KeyUp(int key, int shift) { Form_KeyUp(key, shift); }
 void FrmList::Form_KeyUp(int& key, int shift) { frmMain().GenerateForm_KeyUp(key, shift); }
 
 void ShowAddFilesWindow() {
-    library::AddFilesHost host;
+    vorne::player::library::addfiles::AddFilesHost host;
     host.addFile = [](const std::string& path) { frmList().AddFileToList(path); };
     host.listChanged = [] { frmList().RefreshList(); };
     host.lastAddFolder = [] { return Options.LastAddFolder; };
     host.setLastAddFolder = [](const std::string& folder) { Options.LastAddFolder = folder; };
     host.applyOnTop = [](HWND h) { dialogs::ApplyOnTopRule(h); };
-    library::frmAdd().SetHost(std::move(host));
-    library::frmAdd().Show();
+    vorne::player::library::addfiles::frmAdd().SetHost(std::move(host));
+    vorne::player::library::addfiles::frmAdd().Show();
 }
 
 // --- the handlers of the hidden menu
 
 void FrmMain::cmdAbout_Click() { frmAbout().Show(); }
 void FrmMain::cmdAudioCass_Click() {
-    library::CassetteHost host;
+    vorne::player::library::cassette::CassetteHost host;
     host.playlist = &frmList().Store;
     host.playlistSelection = [] { return frmList().List1.Selection(); };
     host.playlistChanged = [] { frmList().RefreshList(); };
     host.seconds = [](const std::string& path) { return GetMp3Info(path).Duration / 1000.0; };
-    library::frmAudioCass().SetHost(std::move(host));
-    library::frmAudioCass().Show();
+    vorne::player::library::cassette::frmAudioCass().SetHost(std::move(host));
+    vorne::player::library::cassette::frmAudioCass().Show();
 }
 void FrmMain::cmdOptions_Click() { frmOptions().Show(); }
 void FrmMain::cmdOutput_Click() {
@@ -205,11 +205,11 @@ void FrmMain::cmdStat_Click() { frmStats().Show(); }
 namespace {
 
 // The tag editor lets the player's file go while it writes it.
-class TagEditorMediaPlayer : public library::TagEditorPlayer {
+class TagEditorMediaPlayer : public vorne::player::library::tageditor::TagEditorPlayer {
 public:
     bool IsCurrent(const std::string& path) override { return lstrcmpiA(path.c_str(), CurrentFile.c_str()) == 0; }
-    library::PlayerHold Release() override {
-        library::PlayerHold hold;
+    vorne::player::library::tageditor::PlayerHold Release() override {
+        vorne::player::library::tageditor::PlayerHold hold;
         auto& media = frmMain().Playback().media;
         hold.position = static_cast<int32_t>(media.Position() + 0.5);
         const long state = media.PlayState();
@@ -219,7 +219,7 @@ public:
     }
     void Reopen(const std::string& path) override { Open(path); }
     bool IsPlaying() override { return frmMain().Playback().media.PlayState() == 2; }
-    void Resume(const library::PlayerHold& hold) override {
+    void Resume(const vorne::player::library::tageditor::PlayerHold& hold) override {
         auto& media = frmMain().Playback().media;
         media.SetPosition(hold.position);
         if (hold.state == 0) media.Stop();
@@ -228,7 +228,7 @@ public:
 
 private:
     static void Open(const std::string& path) {
-        if (IDispatch* d = frmMain().NSPlay1()) com::CallMethod(d, media::kDispOpen, {com::TextArg(path)});
+        if (IDispatch* d = frmMain().NSPlay1()) com::CallMethod(d, vorne::mediaplayer::kDispOpen, {com::TextArg(path)});
     }
 };
 
@@ -238,13 +238,13 @@ private:
 // is empty). Its first use loads it, and the load runs before the fill.
 static void ShowTagEditor(const std::string& path) {
     static TagEditorMediaPlayer player;
-    library::FrmIDTAG& editor = library::frmIDTAG();
+    vorne::player::library::tageditor::FrmIDTAG& editor = vorne::player::library::tageditor::frmIDTAG();
     if (!editor.Loaded()) {
-        library::TagEditorHost host;
+        vorne::player::library::tageditor::TagEditorHost host;
         host.env.currentFile = [] { return CurrentFile; };
         host.env.currentSongInfo = [] { return CurrentSongInfo; };
         host.env.songInfo = [](const std::string& p) { return GetMp3Info(p); };
-        host.env.codePage = library::AnsiCodePage();
+        host.env.codePage = vorne::player::library::AnsiCodePage();
         host.env.yield = [] { forms::DoEvents(); };
         host.env.clockMs = [] { return static_cast<int64_t>(GetTickCount64()); };
         host.player = &player;
@@ -266,7 +266,7 @@ void FrmMain::cmdTag_Click() { frmList().cmdTag_Click(); }
 void FrmList::cmdTag_Click() {
     const int i = List1.ListIndex();
     std::string path;
-    if (i >= 0 && i < Store.Count()) path = library::FixFileName(Store.PathAt(i), PlayListPath);
+    if (i >= 0 && i < Store.Count()) path = vorne::player::library::FixFileName(Store.PathAt(i), PlayListPath);
     ShowTagEditor(path);
 }
 void FrmMain::cmdLoad_Click() { frmList().LoadList(); }
@@ -358,7 +358,7 @@ void FrmMain::ShowScrollMenu(int labelIndex) {
     VARIANT v;
     VariantInit(&v);
     long direction = -1;
-    if (SUCCEEDED(com::GetProperty(s->Control(), ids::kScrollerDirection, &v)) &&
+    if (SUCCEEDED(com::GetProperty(s->Control(), vorne::components::kScrollerDirection, &v)) &&
         SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)))
         direction = v.lVal;
     VariantClear(&v);
@@ -371,8 +371,8 @@ void FrmMain::cmdScrolldir_Click(int index) {
         cmdScrolldir_[static_cast<size_t>(i)]->SetChecked(i == index);
     activex::ControlSite* s = SLabels ? (*SLabels)[ScrollMenuIndex] : nullptr;
     if (!s) return;
-    com::PutProperty(s->Control(), ids::kScrollerDirection, com::LongArg(index));
-    com::CallMethod(s->Control(), ids::kScrollerResetScroll);
+    com::PutProperty(s->Control(), vorne::components::kScrollerDirection, com::LongArg(index));
+    com::CallMethod(s->Control(), vorne::components::kScrollerResetScroll);
 }
 
 // --- the window itself
@@ -415,7 +415,7 @@ void FrmMain::ReshowTrayIcon() {
 }
 
 void FrmMain::SetTrayPicture(int n) {
-    if (!trayPictures_) trayPictures_ = icons::LoadTrayPictures();
+    if (!trayPictures_) trayPictures_ = vorne::player::icons::LoadTrayPictures();
     if (!trayPictures_ || n < 1 || n > ImageList_GetImageCount(trayPictures_)) return;
     HICON icon = ImageList_GetIcon(trayPictures_, n - 1, ILD_NORMAL);
     Tray1.SetPicture(icon);
@@ -431,7 +431,7 @@ double FrmMain::BufferingTime() {
     VARIANT v;
     VariantInit(&v);
     double seconds = 0;
-    if (NSPlay1() && SUCCEEDED(com::GetProperty(NSPlay1(), media::kDispBufferingTime, &v)) &&
+    if (NSPlay1() && SUCCEEDED(com::GetProperty(NSPlay1(), vorne::mediaplayer::kDispBufferingTime, &v)) &&
         SUCCEEDED(VariantChangeType(&v, &v, 0, VT_R8)))
         seconds = v.dblVal;
     VariantClear(&v);
@@ -439,7 +439,7 @@ double FrmMain::BufferingTime() {
 }
 
 void FrmMain::SetBufferingTime(double seconds) {
-    if (!NSPlay1() || FAILED(com::PutProperty(NSPlay1(), media::kDispBufferingTime, com::DoubleArg(seconds))))
+    if (!NSPlay1() || FAILED(com::PutProperty(NSPlay1(), vorne::mediaplayer::kDispBufferingTime, com::DoubleArg(seconds))))
         throw std::runtime_error("the media control refused the buffering time");
 }
 

@@ -25,8 +25,8 @@
 
 namespace vorne::player {
 
-using namespace ids;
-using playback::PlayerState;
+using namespace vorne::components;
+using vorne::player::playback::PlayerState;
 
 namespace {
 
@@ -85,7 +85,7 @@ void SetShortArg(DISPPARAMS* p, UINT i, short value) {
     if (v && v->vt == (VT_BYREF | VT_I2)) *v->piVal = value;
 }
 
-int Last(int ubound) { return std::min(ubound, skin::kMaxElementIndex); }
+int Last(int ubound) { return std::min(ubound, vorne::player::skin::kMaxElementIndex); }
 
 }  // namespace
 
@@ -169,7 +169,7 @@ PlaybackWiring::~PlaybackWiring() { Close(); }
 
 bool PlaybackWiring::Open() {
     com::Ptr<IDispatch> player;
-    if (FAILED(media::CreateMediaPlayer(player.Out()))) return false;
+    if (FAILED(vorne::mediaplayer::CreateMediaPlayer(player.Out()))) return false;
     media.SetMain(player.Get());
     events_.Connect(player.Get(), this);
     MediaFacts = [this](TextSources& s) {
@@ -179,7 +179,7 @@ bool PlaybackWiring::Open() {
             s.ClipInfo = [this](int item) {
                 com::Variant r;
                 if (!media.Main() ||
-                    FAILED(com::CallMethod(media.Main(), media::kDispClipInfo, {com::LongArg(item)}, &r)))
+                    FAILED(com::CallMethod(media.Main(), vorne::mediaplayer::kDispClipInfo, {com::LongArg(item)}, &r)))
                     return std::string();
                 return text::WideToAnsi(r.AsText());
             };
@@ -199,7 +199,7 @@ void PlaybackWiring::Close() {
     media.Stop();
     media.SetMain(nullptr);
     media.SetVideo(nullptr);
-    media::CloseWaveVolume();
+    vorne::mediaplayer::CloseWaveVolume();
 }
 
 void PlaybackWiring::SkinChanging() {
@@ -303,7 +303,7 @@ void PlaybackWiring::Error() {
     Trace("media error " + std::to_string(code));
     ForEachSongInfo(w_, [&](int, IDispatch* d) {
         const long dir = GetLong(d, kScrollerDirection);
-        auto t = playback::ErrorText(code, dir == 2 || dir == 3);
+        auto t = vorne::player::playback::ErrorText(code, dir == 2 || dir == 3);
         if (!t) return;
         PutBool(d, kScrollerEnabled, false);
         PutText(d, kScrollerCaption, *t);
@@ -315,27 +315,27 @@ void PlaybackWiring::NewStream() {
         const double duration = media.Duration();
         ForEachBar(w_, "Position Bar", [&](int, IDispatch* d) {
             PutBool(d, kBarEnabled, true);
-            PutLong(d, kBarMax, playback::BarMaxFor(duration));
+            PutLong(d, kBarMax, vorne::player::playback::BarMaxFor(duration));
         });
-        PutBool(media.Main(), media::kDispAutoRewind, true);
+        PutBool(media.Main(), vorne::mediaplayer::kDispAutoRewind, true);
         w_.Refresh4Controls();
         w_.UpdateBitFreqLabels();
-        Options.LastSongIndex = playback::NextLastSongIndex(Options.LastSongIndex, frmList().List1.ListIndex());
-        if (TagEditorOpen) library::frmIDTAG().MapData("");
+        Options.LastSongIndex = vorne::player::playback::NextLastSongIndex(Options.LastSongIndex, frmList().List1.ListIndex());
+        if (TagEditorOpen) vorne::player::library::tageditor::frmIDTAG().MapData("");
         if (!w_.DisplayRefresh.Enabled()) w_.DisplayRefresh.SetEnabled(true);
-        PutBool(media.Main(), media::kDispShowVideo, w_.IsCurrentAVideo());
+        PutBool(media.Main(), vorne::mediaplayer::kDispShowVideo, w_.IsCurrentAVideo());
         // The video window takes part in video streams: its own control
         // opens the same file; any other stream empties it.
         if (w_.IsCurrentAVideo()) {
             if (IDispatch* vid = w_.VideoControl ? w_.VideoControl() : nullptr) {
                 media.SetVideo(vid);
-                PutText(vid, media::kDispFileName, CurrentFile);
+                PutText(vid, vorne::mediaplayer::kDispFileName, CurrentFile);
                 if (Options.ShowVideoWindow == 1 && w_.ShowVideoWindow) w_.ShowVideoWindow();
             }
         } else if (IDispatch* vid = media.Video()) {
             PutBool(vid, activex::kDispidVisible, false);
-            com::CallMethod(vid, media::kDispStop);
-            PutText(vid, media::kDispFileName, "");
+            com::CallMethod(vid, vorne::mediaplayer::kDispStop);
+            PutText(vid, vorne::mediaplayer::kDispFileName, "");
             media.SetVideo(nullptr);
             if (Options.ShowVideoWindow == 1 && w_.UnloadVideoWindow) w_.UnloadVideoWindow();
         }
@@ -345,7 +345,7 @@ void PlaybackWiring::NewStream() {
 
 void PlaybackWiring::ReadyStateChange(long readyState) {
     if (CurrentFile != "STREAM") return;
-    auto t = playback::ReadyStateText(readyState);
+    auto t = vorne::player::playback::ReadyStateText(readyState);
     if (!t) return;
     ShowStatus(w_, *t);
     if ((readyState == 3 || readyState == 4) && w_.LastReadyState != readyState) {
@@ -445,12 +445,12 @@ void FrmMain::CloseMediaControl() {
     PlaybackActive = false;
 }
 
-bool FrmMain::IsCurrentAVideo() const { return playback::IsVideoFile(CurrentFile); }
+bool FrmMain::IsCurrentAVideo() const { return vorne::player::playback::IsVideoFile(CurrentFile); }
 
 void FrmMain::SetState(int state) {
     if (state < psPlaying || state > psClosed) return;
     const PlayerState s = static_cast<PlayerState>(state);
-    const playback::StateView v = playback::ViewOf(s);
+    const vorne::player::playback::StateView v = vorne::player::playback::ViewOf(s);
     ForEachBar(*this, "Position Bar", [&](int, IDispatch* d) {
         if (GetBool(d, kBarEnabled) != v.positionBar) PutBool(d, kBarEnabled, v.positionBar);
     });
@@ -484,7 +484,7 @@ void FrmMain::SetState(int state) {
             shown = img->GetPicture();
         }
     }
-    if (auto tip = playback::TrayTipFor(s, TrayToolTip, VersionText)) SetTrayToolTip(*tip);
+    if (auto tip = vorne::player::playback::TrayTipFor(s, TrayToolTip, VersionText)) SetTrayToolTip(*tip);
 }
 
 void FrmMain::Timer1_Timer() {
@@ -503,13 +503,13 @@ void FrmMain::Timer1_Timer() {
     }
     const long ps = p.media.PlayState();
     LastPolledState = std::to_string(ps);
-    if (auto st = playback::StateFromPlayState(ps)) SetState(static_cast<int>(*st));
+    if (auto st = vorne::player::playback::StateFromPlayState(ps)) SetState(static_cast<int>(*st));
     const double pos = p.position;
     const double dur = p.duration;
     ForEachBar(*this, "Position Bar", [&](int, IDispatch* d) {
-        const long value = playback::RoundSeconds(pos);
+        const long value = vorne::player::playback::RoundSeconds(pos);
         if (GetLong(d, kBarValue) != value) PutLong(d, kBarValue, value);
-        const long max = playback::BarMaxFor(dur);
+        const long max = vorne::player::playback::BarMaxFor(dur);
         if (GetLong(d, kBarMax) != max) PutLong(d, kBarMax, max);
     });
     if (Options.PlayListFollows == 1) frmList().reposistion();
@@ -553,7 +553,7 @@ void FrmMain::cmdOpenLoc_Click() {
     CurrentFile = "STREAM";
     if (NSPlay1()) {
         VARIANT v = com::TextArg(where);
-        com::CallMethod(NSPlay1(), media::kDispOpen, {v});
+        com::CallMethod(NSPlay1(), vorne::mediaplayer::kDispOpen, {v});
         VariantClear(&v);
     }
 }
@@ -610,7 +610,7 @@ void FrmMain::DisplayRefresh_Timer() {
     });
     const std::string song = PlaybackActive ? ExpandTemplate(Options.SongInfoFormat, "", false) : std::string();
     ForEachSongInfo(*this, [&](int, IDispatch* d) {
-        auto c = playback::SongInfoCaption(GetText(d, kScrollerCaption), static_cast<int>(GetLong(d, kScrollerDirection)),
+        auto c = vorne::player::playback::SongInfoCaption(GetText(d, kScrollerCaption), static_cast<int>(GetLong(d, kScrollerDirection)),
                                            PlaybackActive, song, AuthorInfo[0], VersionText);
         if (c) PutText(d, kScrollerCaption, *c);
     });
@@ -620,7 +620,7 @@ void FrmMain::DisplayRefresh_Timer() {
 }
 
 void FrmMain::Labels_MouseDown(int index, const forms::MouseEvent& e) {
-    if (index < 1 || index > skin::kMaxElementIndex) return;
+    if (index < 1 || index > vorne::player::skin::kMaxElementIndex) return;
     if (e.button == forms::vbLeftButton && Tables.LabelsInfo[index].Action == "Time Display")
         Options.ShowRemainingTime = ToggleShowRemainingTime(Options.ShowRemainingTime);
 }
@@ -630,7 +630,7 @@ void FrmMain::Labels_MouseUp(int, const forms::MouseEvent& e) {
 }
 
 void FrmMain::SLabels_Event(int index, DISPID event, DISPPARAMS* params) {
-    if (index < 1 || index > skin::kMaxElementIndex || !SLabels) return;
+    if (index < 1 || index > vorne::player::skin::kMaxElementIndex || !SLabels) return;
     activex::ControlSite* s = (*SLabels)[index];
     if (!s) return;
     const int button = ShortArg(params, 0);
@@ -639,7 +639,7 @@ void FrmMain::SLabels_Event(int index, DISPID event, DISPPARAMS* params) {
         if (button == forms::vbLeftButton) DisplayRefresh.SetEnabled(false);
         break;
     case kScrollerEventMouseMove: {
-        auto pointer = playback::ScrollLabelPointer(Options.ShowHelpfulCursors,
+        auto pointer = vorne::player::playback::ScrollLabelPointer(Options.ShowHelpfulCursors,
                                                     static_cast<int>(GetLong(s->Control(), kScrollerDirection)));
         if (pointer) com::PutProperty(s->Control(), kScrollerMousePointer, com::LongArg(*pointer));
         break;
@@ -659,17 +659,17 @@ void FrmMain::SetupVolume() {
     const UINT n = waveOutGetNumDevs();
     for (UINT d = 0; d < n; ++d) {
         DWORD word = 0;
-        if (media::GetWaveVolume(d, &word) == MMSYSERR_NOERROR) WaveDevice = d;
+        if (vorne::mediaplayer::GetWaveVolume(d, &word) == MMSYSERR_NOERROR) WaveDevice = d;
     }
     GetCurVol();
 }
 
 void FrmMain::GetCurVol() {
     DWORD word = 0;
-    if (media::GetWaveVolume(WaveDevice, &word) != MMSYSERR_NOERROR) return;
+    if (vorne::mediaplayer::GetWaveVolume(WaveDevice, &word) != MMSYSERR_NOERROR) return;
     // What the device holds is what playback uses.
-    media::SetWaveVolume(WaveDevice, word);
-    const long v = playback::LeftChannel(word);
+    vorne::mediaplayer::SetWaveVolume(WaveDevice, word);
+    const long v = vorne::player::playback::LeftChannel(word);
     ForEachBar(*this, "Volume Bar", [&](int, IDispatch* d) {
         PutLong(d, kBarValue, v);
         CurrentVolume = GetLong(d, kBarValue);
@@ -680,12 +680,12 @@ void FrmMain::UpdateVolume(int index) {
     if (!ScrollBars || !(*ScrollBars)[index]) return;
     IDispatch* d = (*ScrollBars)[index]->Control();
     const long value = GetLong(d, kBarValue);
-    media::SetWaveVolume(WaveDevice, playback::VolumeWord(value));
-    ShowStatus(*this, playback::VolumePercentText(value, GetLong(d, kBarMax)));
+    vorne::mediaplayer::SetWaveVolume(WaveDevice, vorne::player::playback::VolumeWord(value));
+    ShowStatus(*this, vorne::player::playback::VolumePercentText(value, GetLong(d, kBarMax)));
 }
 
 void FrmMain::ScrollBars_Event(int index, DISPID event, DISPPARAMS* params) {
-    if (index < 1 || index > skin::kMaxElementIndex || !ScrollBars) return;
+    if (index < 1 || index > vorne::player::skin::kMaxElementIndex || !ScrollBars) return;
     activex::ControlSite* s = (*ScrollBars)[index];
     if (!s) return;
     const std::string& action = Tables.ScrollBarsInfo[index];
@@ -735,29 +735,29 @@ namespace {
 
 struct ButtonTarget {
     forms::Image* img = nullptr;
-    skin::ImageElementInfo<forms::PictureRef>* info = nullptr;
-    playback::ButtonKind kind = playback::ButtonKind::Push;
+    vorne::player::skin::ImageElementInfo<forms::PictureRef>* info = nullptr;
+    vorne::player::playback::ButtonKind kind = vorne::player::playback::ButtonKind::Push;
     int cells = 2;
 };
 
 ButtonTarget FindButton(FrmMain& w, int kind, int index) {
     ButtonTarget t;
-    if (index < 1 || index > skin::kMaxElementIndex) return t;
+    if (index < 1 || index > vorne::player::skin::kMaxElementIndex) return t;
     switch (kind) {
     case 0:
         t.img = w.imgPICS2img.Find(index);
         t.info = &w.Tables.imgPICS2imgInfo[index];
-        t.kind = playback::ButtonKind::Push;
+        t.kind = vorne::player::playback::ButtonKind::Push;
         break;
     case 1:
         t.img = w.imgPICS2optn.Find(index);
         t.info = &w.Tables.imgPICS2optnInfo[index];
-        t.kind = playback::ButtonKind::Toggle;
+        t.kind = vorne::player::playback::ButtonKind::Toggle;
         break;
     default:
         t.img = w.imgPICS4img.Find(index);
         t.info = &w.Tables.imgPICS4imgInfo[index];
-        t.kind = playback::ButtonKind::FourState;
+        t.kind = vorne::player::playback::ButtonKind::FourState;
         t.cells = 4;
         break;
     }
@@ -778,7 +778,7 @@ void FrmMain::imgPICS_MouseMove(int, const forms::MouseEvent&) { Refresh4Control
 void FrmMain::imgButton_MouseDown(int kind, int index, const forms::MouseEvent& e) {
     ButtonTarget t = FindButton(*this, kind, index);
     if (!t.img) return;
-    playback::ButtonResponse r = Playback().buttons.MouseDown(t.kind, e.button, t.img->Enabled());
+    vorne::player::playback::ButtonResponse r = Playback().buttons.MouseDown(t.kind, e.button, t.img->Enabled());
     if (r.cell) MapPicture(*t.img, t.info->Picture, 1, t.cells, *r.cell);
 }
 
@@ -786,10 +786,10 @@ void FrmMain::imgButton_MouseMove(int kind, int index, const forms::MouseEvent& 
     ButtonTarget t = FindButton(*this, kind, index);
     if (!t.img) return;
     bool* flag = ToggleFlag(t.info->Action);
-    playback::ButtonResponse r =
+    vorne::player::playback::ButtonResponse r =
         Playback().buttons.MouseMove(t.kind, index, e.button, t.img->Enabled(), flag && *flag);
     if (r.refresh4) Refresh4Controls();
-    if (t.kind == playback::ButtonKind::Toggle && !flag) return;
+    if (t.kind == vorne::player::playback::ButtonKind::Toggle && !flag) return;
     if (r.cell) MapPicture(*t.img, t.info->Picture, 1, t.cells, *r.cell);
     LastHoverButton = Playback().buttons.LastHoverButton();
 }
@@ -797,15 +797,15 @@ void FrmMain::imgButton_MouseMove(int kind, int index, const forms::MouseEvent& 
 void FrmMain::imgButton_MouseUp(int kind, int index, const forms::MouseEvent& e) {
     ButtonTarget t = FindButton(*this, kind, index);
     if (!t.img) return;
-    const bool inside = playback::InsideRelease(e.x / forms::TwipsPerPixelX(), e.y / forms::TwipsPerPixelY(),
+    const bool inside = vorne::player::playback::InsideRelease(e.x / forms::TwipsPerPixelX(), e.y / forms::TwipsPerPixelY(),
                                                 static_cast<float>(t.img->Width()),
                                                 static_cast<float>(t.img->Height()));
     bool* flag = ToggleFlag(t.info->Action);
     const std::string action = t.info->Action;
     const forms::PictureRef strip = t.info->Picture;
-    playback::ButtonResponse r = Playback().buttons.MouseUp(t.kind, e.button, inside, flag && !*flag);
-    const playback::ButtonCommand cmd = playback::CommandFor(t.kind, action, e.shift);
-    if (t.kind == playback::ButtonKind::Toggle) {
+    vorne::player::playback::ButtonResponse r = Playback().buttons.MouseUp(t.kind, e.button, inside, flag && !*flag);
+    const vorne::player::playback::ButtonCommand cmd = vorne::player::playback::CommandFor(t.kind, action, e.shift);
+    if (t.kind == vorne::player::playback::ButtonKind::Toggle) {
         if (r.run && flag) {
             *flag = !*flag;
             MapPicture(*t.img, strip, 1, 2, *flag ? 1 : 0);
@@ -813,7 +813,7 @@ void FrmMain::imgButton_MouseUp(int kind, int index, const forms::MouseEvent& e)
         if (r.refreshAll) RefreshAllOptions();
         if (!r.run) return;
         switch (cmd) {
-        case playback::ButtonCommand::PlayList:
+        case vorne::player::playback::ButtonCommand::PlayList:
             if (Options.ShowPlayList) {
                 frmList().Show();
                 frmList().SetWindowState(forms::vbNormal);
@@ -823,10 +823,10 @@ void FrmMain::imgButton_MouseUp(int kind, int index, const forms::MouseEvent& e)
                 Options.PlayListVisible = false;
             }
             break;
-        case playback::ButtonCommand::Random:
+        case vorne::player::playback::ButtonCommand::Random:
             chkRandom.SetValue(Options.RandomOn ? 1 : 0);
             break;
-        case playback::ButtonCommand::Repeat:
+        case vorne::player::playback::ButtonCommand::Repeat:
             chkRepeat.SetValue(Options.RepeatOn ? 1 : 0);
             break;
         default:
@@ -837,22 +837,22 @@ void FrmMain::imgButton_MouseUp(int kind, int index, const forms::MouseEvent& e)
     if (r.cell) MapPicture(*t.img, strip, 1, t.cells, *r.cell);
     if (r.run) {
         switch (cmd) {
-        case playback::ButtonCommand::Close: cmdExit_Click(); return;
-        case playback::ButtonCommand::Minimize:
+        case vorne::player::playback::ButtonCommand::Close: cmdExit_Click(); return;
+        case vorne::player::playback::ButtonCommand::Minimize:
             // Form_Resize hides it to the tray when the tray icon is there.
             SetWindowState(forms::vbMinimized);
             break;
-        case playback::ButtonCommand::SystemMenu: ShowPopupMenuAt(*t.img); break;
-        case playback::ButtonCommand::Previous: cmdPrev_Click(); break;
-        case playback::ButtonCommand::Play: cmdPlay_Click(); break;
-        case playback::ButtonCommand::PlayFromStart:
+        case vorne::player::playback::ButtonCommand::SystemMenu: ShowPopupMenuAt(*t.img); break;
+        case vorne::player::playback::ButtonCommand::Previous: cmdPrev_Click(); break;
+        case vorne::player::playback::ButtonCommand::Play: cmdPlay_Click(); break;
+        case vorne::player::playback::ButtonCommand::PlayFromStart:
             Playback().media.SeekMain(0);
             cmdPlay_Click();
             break;
-        case playback::ButtonCommand::Pause: cmdPause_Click(); break;
-        case playback::ButtonCommand::Stop: cmdStop_Click(); break;
-        case playback::ButtonCommand::Next: cmdNext_Click(); break;
-        case playback::ButtonCommand::Open: frmList().LoadList(); break;
+        case vorne::player::playback::ButtonCommand::Pause: cmdPause_Click(); break;
+        case vorne::player::playback::ButtonCommand::Stop: cmdStop_Click(); break;
+        case vorne::player::playback::ButtonCommand::Next: cmdNext_Click(); break;
+        case vorne::player::playback::ButtonCommand::Open: frmList().LoadList(); break;
         default: break;
         }
     }

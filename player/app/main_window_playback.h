@@ -11,7 +11,7 @@
 
 #include "platform/mediaplayer/media_events.h"
 #include "player/playback/fade.h"
-#include "player/playback/media_control_win.h"
+#include "player/playback/media_control_win32.h"
 #include "player/playback/position_bar.h"
 #include "player/playback/skin_buttons.h"
 #include "player/playback/transport.h"
@@ -22,7 +22,7 @@ namespace vorne::player {
 class FrmMain;
 
 // The skin's "Volume Bar" elements as they are at each call.
-class VolumeBarElements : public playback::VolumeBars {
+class VolumeBarElements : public vorne::player::playback::VolumeBars {
 public:
     explicit VolumeBarElements(FrmMain& w) : w_(w) {}
     int Count() override;
@@ -36,10 +36,10 @@ private:
     FrmMain& w_;
 };
 
-class PlaybackWiring : public playback::TransportHost,
-                       public playback::Playlist,
-                       public media::MediaEvents,
-                       public playback::SeekHost {
+class PlaybackWiring : public vorne::player::playback::TransportHost,
+                       public vorne::player::playback::Playlist,
+                       public vorne::mediaplayer::MediaEvents,
+                       public vorne::player::playback::SeekHost {
 public:
     explicit PlaybackWiring(FrmMain& w);
     ~PlaybackWiring() override;
@@ -66,14 +66,14 @@ public:
         Run([&] { transport.PlayOnStart(lastSongIndex); });
     }
 
-    playback::DispatchMediaControl media;
-    playback::TickClock clock;
-    playback::TransportOptions options;
-    playback::Transport transport;
+    vorne::player::playback::DispatchMediaControl media;
+    vorne::player::playback::TickClock clock;
+    vorne::player::playback::TransportOptions options;
+    vorne::player::playback::Transport transport;
     VolumeBarElements bars;
-    playback::Fader fader;
-    playback::PositionSeek seek;
-    playback::SkinButtons buttons;
+    vorne::player::playback::Fader fader;
+    vorne::player::playback::PositionSeek seek;
+    vorne::player::playback::SkinButtons buttons;
     // The control's duration and position, read once per poll and used by
     // every display of that tick.
     double duration = 0, position = 0;
@@ -124,7 +124,7 @@ private:
     void SyncFlag();
 
     FrmMain& w_;
-    media::MediaEventsConnection events_;
+    vorne::mediaplayer::MediaEventsConnection events_;
 };
 
 }  // namespace vorne::player

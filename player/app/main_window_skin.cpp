@@ -25,7 +25,7 @@ namespace vorne::player {
 
 namespace {
 
-using namespace ids;
+using namespace vorne::components;
 
 // A picture object of its own for a component (the element's copy lives as
 // long as the component wants it, whatever happens to ours).
@@ -66,11 +66,11 @@ void FrmMain::MakeComponentArrays() {
                 // The template: Arial 6.75 points, 200 ms a step.
                 IDispatch* d = (*a)[0]->Control();
                 com::Variant font;
-                if (SUCCEEDED(com::GetProperty(d, skin::kDispidFont, &font)) && font.AsDispatch()) {
+                if (SUCCEEDED(com::GetProperty(d, vorne::player::skin::kDispidFont, &font)) && font.AsDispatch()) {
                     VARIANT name = com::TextArg("Arial");
-                    com::PutProperty(font.AsDispatch(), skin::kFontName, name);
+                    com::PutProperty(font.AsDispatch(), vorne::player::skin::kFontName, name);
                     VariantClear(&name);
-                    com::PutProperty(font.AsDispatch(), skin::kFontSize, com::DoubleArg(6.75));
+                    com::PutProperty(font.AsDispatch(), vorne::player::skin::kFontSize, com::DoubleArg(6.75));
                 }
                 PutLong(d, kScrollerSpeed, 200);
                 SLabels = std::move(a);
@@ -157,12 +157,12 @@ int FrmMain::ElementCount() const {
 // --- the element factory ---------------------------------------------------------------------
 
 FrmMain::ImageTarget FrmMain::ImageTargetFor(int actionPosition) {
-    switch (skin::ImageArrayFor(actionPosition)) {
-    case skin::ImageArray::Pics: return {&imgPICS, Tables.imgPICSInfo.data()};
-    case skin::ImageArray::Pics4: return {&imgPICS4img, Tables.imgPICS4imgInfo.data()};
-    case skin::ImageArray::Pics2: return {&imgPICS2img, Tables.imgPICS2imgInfo.data()};
-    case skin::ImageArray::Pics2Optn: return {&imgPICS2optn, Tables.imgPICS2optnInfo.data()};
-    case skin::ImageArray::None: break;
+    switch (vorne::player::skin::ImageArrayFor(actionPosition)) {
+    case vorne::player::skin::ImageArray::Pics: return {&imgPICS, Tables.imgPICSInfo.data()};
+    case vorne::player::skin::ImageArray::Pics4: return {&imgPICS4img, Tables.imgPICS4imgInfo.data()};
+    case vorne::player::skin::ImageArray::Pics2: return {&imgPICS2img, Tables.imgPICS2imgInfo.data()};
+    case vorne::player::skin::ImageArray::Pics2Optn: return {&imgPICS2optn, Tables.imgPICS2optnInfo.data()};
+    case vorne::player::skin::ImageArray::None: break;
     }
     return {};
 }
@@ -174,14 +174,14 @@ void FrmMain::cmdNew_Click() {
     switch (kind) {
     case 0: {  // Static Label
         const int i = Labels.UBound() + 1;
-        if (!skin::CanBind(i)) return;
+        if (!vorne::player::skin::CanBind(i)) return;
         forms::Label& l = Labels.Load(i);
         Tables.LabelsInfo[i].Action = action;
         l.Move(0, 0);
         l.SetVisible(true);
         l.SetEnabled(true);
         l.ZOrder(0);
-        const std::string text = skin::StaticLabelText(action, txtCaption.Text());
+        const std::string text = vorne::player::skin::StaticLabelText(action, txtCaption.Text());
         txtCaption.SetText(text);
         l.SetCaption(ExpandTemplate(text, "", false));
         Tables.LabelsInfo[i].Template = text;
@@ -190,14 +190,14 @@ void FrmMain::cmdNew_Click() {
     case 1: {  // Scrolling Label
         if (!SLabels) return;
         const int i = SLabels->UBound() + 1;
-        if (!skin::CanBind(i) || FAILED(SLabels->Load(i))) return;
+        if (!vorne::player::skin::CanBind(i) || FAILED(SLabels->Load(i))) return;
         activex::ControlSite* s = (*SLabels)[i];
         Tables.SLabelsInfo[i] = action;
         s->Move(0, 0, s->Width(), s->Height());
         s->SetVisible(true);
         com::PutProperty(s->Control(), kScrollerEnabled, com::BoolArg(true));
         s->ZOrder(0);
-        const std::string text = skin::ScrollingLabelText(designer.CaptionShown(), txtCaption.Text(), VersionText);
+        const std::string text = vorne::player::skin::ScrollingLabelText(designer.CaptionShown(), txtCaption.Text(), VersionText);
         txtCaption.SetText(text);
         VARIANT caption = com::TextArg(ExpandTemplate(text, "", false));
         com::PutProperty(s->Control(), kScrollerCaption, caption);
@@ -205,13 +205,13 @@ void FrmMain::cmdNew_Click() {
         return;
     }
     case 2: {  // Image
-        const skin::ImageArray which = skin::ImageArrayFor(designer.ActionPosition());
+        const vorne::player::skin::ImageArray which = vorne::player::skin::ImageArrayFor(designer.ActionPosition());
         const ImageTarget target = ImageTargetFor(designer.ActionPosition());
         if (!target.array) return;
         forms::ControlArray<forms::Image>* array = target.array;
-        skin::ImageElementInfo<forms::PictureRef>* table = target.table;
+        vorne::player::skin::ImageElementInfo<forms::PictureRef>* table = target.table;
         const int i = array->UBound() + 1;
-        if (!skin::CanBind(i)) return;
+        if (!vorne::player::skin::CanBind(i)) return;
         forms::Image* img = &array->Load(i);
         img->SetStretch(false);
         table[i].Action = action;
@@ -225,7 +225,7 @@ void FrmMain::cmdNew_Click() {
             img->SetPicture(nullptr);
         } else {
             img->SetBorderStyle(0);
-            const int cells = skin::CellsOf(which);
+            const int cells = vorne::player::skin::CellsOf(which);
             if (cells <= 1 || !img1.Picture) {
                 img->SetPicture(img1.Picture);
             } else {
@@ -239,7 +239,7 @@ void FrmMain::cmdNew_Click() {
     case 3: {  // Scroll Bar
         if (!ScrollBars) return;
         const int i = ScrollBars->UBound() + 1;
-        if (!skin::CanBind(i) || FAILED(ScrollBars->Load(i))) return;
+        if (!vorne::player::skin::CanBind(i) || FAILED(ScrollBars->Load(i))) return;
         activex::ControlSite* s = (*ScrollBars)[i];
         Tables.ScrollBarsInfo[i] = action;
         s->Move(0, 0, s->Width(), s->Height());
@@ -260,7 +260,7 @@ void FrmMain::cmdNew_Click() {
 
 // --- reading a skin file ---------------------------------------------------------------------
 
-class FrmMain::SkinApplier : public skin::SkinReadHandler {
+class FrmMain::SkinApplier : public vorne::player::skin::SkinReadHandler {
 public:
     SkinApplier(FrmMain& w, std::string folder) : w_(w), folder_(std::move(folder)) {}
 
@@ -274,12 +274,12 @@ public:
         if (auto p = Load(v)) background = p;
     }
     void BackTransColour(const std::string& v) override {
-        if (auto n = skin::ToLong(v)) w_.TransColour = *n;
+        if (auto n = vorne::player::skin::ToLong(v)) w_.TransColour = *n;
     }
     void BackTransTolerance(const std::string& v) override {
-        if (auto n = skin::ToLong(v)) w_.TransTolerance = *n;
+        if (auto n = vorne::player::skin::ToLong(v)) w_.TransTolerance = *n;
     }
-    void BeginObject(const skin::ObjectHead& head) override {
+    void BeginObject(const vorne::player::skin::ObjectHead& head) override {
         w_.cmboObjects.SetText(head.kind);
         w_.txtName.SetText(head.name);
         w_.cmboActions.SetText(head.action);
@@ -306,19 +306,19 @@ public:
         // action) has nothing for its keyed lines to set.
         created_ = w_.ElementCount() > before;
     }
-    void KeyedLine(const skin::ObjectHead& head, const std::string& line) override {
+    void KeyedLine(const vorne::player::skin::ObjectHead& head, const std::string& line) override {
         if (!created_) return;
-        const skin::SkinKind kind = skin::KindFromText(head.kind);
+        const vorne::player::skin::SkinKind kind = vorne::player::skin::KindFromText(head.kind);
         try {
             Apply(kind, line);
         } catch (...) {
         }
-        if (kind == skin::SkinKind::ScrollingLabel && w_.SLabels) {
+        if (kind == vorne::player::skin::SkinKind::ScrollingLabel && w_.SLabels) {
             if (auto* s = (*w_.SLabels)[w_.SLabels->UBound()]; s && w_.SLabels->UBound() > 0)
-                com::CallMethod(s->Control(), skin::kDispidResetScroll);
+                com::CallMethod(s->Control(), vorne::player::skin::kDispidResetScroll);
         }
     }
-    void EndObject(const skin::ObjectHead&, bool complete) override {
+    void EndObject(const vorne::player::skin::ObjectHead&, bool complete) override {
         if (!complete) unexpectedEnd = true;
     }
 
@@ -329,66 +329,66 @@ private:
         return forms::Picture::FromFile(folder_ + name);
     }
 
-    void Apply(skin::SkinKind kind, const std::string& line) {
-        for (const skin::KeyedSetting& s : skin::MatchKeyedLine(kind, line)) {
+    void Apply(vorne::player::skin::SkinKind kind, const std::string& line) {
+        for (const vorne::player::skin::KeyedSetting& s : vorne::player::skin::MatchKeyedLine(kind, line)) {
             switch (kind) {
-            case skin::SkinKind::StaticLabel: ApplyLabel(s); break;
-            case skin::SkinKind::ScrollingLabel:
-            case skin::SkinKind::ScrollBar: ApplyComponent(kind, s); break;
-            case skin::SkinKind::Image: ApplyImage(s); break;
-            case skin::SkinKind::Other: break;
+            case vorne::player::skin::SkinKind::StaticLabel: ApplyLabel(s); break;
+            case vorne::player::skin::SkinKind::ScrollingLabel:
+            case vorne::player::skin::SkinKind::ScrollBar: ApplyComponent(kind, s); break;
+            case vorne::player::skin::SkinKind::Image: ApplyImage(s); break;
+            case vorne::player::skin::SkinKind::Other: break;
             }
         }
     }
 
     static int Pixels(float v) { return static_cast<int>(std::lround(v)); }
 
-    void ApplyLabel(const skin::KeyedSetting& s) {
+    void ApplyLabel(const vorne::player::skin::KeyedSetting& s) {
         if (w_.Labels.UBound() < 1) return;
         forms::Label& l = w_.Labels[w_.Labels.UBound()];
         forms::FontSpec f = l.Font();
-        using P = skin::SkinProperty;
+        using P = vorne::player::skin::SkinProperty;
         switch (s.property) {
-        case P::ForeColor: if (auto v = skin::ToLong(s.value)) l.SetForeColor(static_cast<COLORREF>(*v)); break;
-        case P::Left: if (auto v = skin::ToSingle(s.value)) l.SetLeft(Pixels(*v)); break;
-        case P::Top: if (auto v = skin::ToSingle(s.value)) l.SetTop(Pixels(*v)); break;
+        case P::ForeColor: if (auto v = vorne::player::skin::ToLong(s.value)) l.SetForeColor(static_cast<COLORREF>(*v)); break;
+        case P::Left: if (auto v = vorne::player::skin::ToSingle(s.value)) l.SetLeft(Pixels(*v)); break;
+        case P::Top: if (auto v = vorne::player::skin::ToSingle(s.value)) l.SetTop(Pixels(*v)); break;
         case P::CaptionAlign:
-            if (auto v = skin::ToInteger(s.value); v && *v >= 0 && *v <= 2) l.SetAlignment(*v);
+            if (auto v = vorne::player::skin::ToInteger(s.value); v && *v >= 0 && *v <= 2) l.SetAlignment(*v);
             break;
         case P::FontName: f.name = s.value; l.SetFont(f); break;
         case P::FontSize:
-            if (auto v = skin::ToSingle(s.value); v && *v > 0 && *v < 2048) { f.size = *v; l.SetFont(f); }
+            if (auto v = vorne::player::skin::ToSingle(s.value); v && *v > 0 && *v < 2048) { f.size = *v; l.SetFont(f); }
             break;
-        case P::FontBold: if (auto v = skin::ToBoolean(s.value)) { f.bold = *v; l.SetFont(f); } break;
-        case P::FontItalic: if (auto v = skin::ToBoolean(s.value)) { f.italic = *v; l.SetFont(f); } break;
+        case P::FontBold: if (auto v = vorne::player::skin::ToBoolean(s.value)) { f.bold = *v; l.SetFont(f); } break;
+        case P::FontItalic: if (auto v = vorne::player::skin::ToBoolean(s.value)) { f.italic = *v; l.SetFont(f); } break;
         case P::FontStrikethrough:
-            if (auto v = skin::ToBoolean(s.value)) { f.strikethrough = *v; l.SetFont(f); }
+            if (auto v = vorne::player::skin::ToBoolean(s.value)) { f.strikethrough = *v; l.SetFont(f); }
             break;
-        case P::FontUnderline: if (auto v = skin::ToBoolean(s.value)) { f.underline = *v; l.SetFont(f); } break;
+        case P::FontUnderline: if (auto v = vorne::player::skin::ToBoolean(s.value)) { f.underline = *v; l.SetFont(f); } break;
         default: break;
         }
     }
 
-    void ApplyImage(const skin::KeyedSetting& s) {
+    void ApplyImage(const vorne::player::skin::KeyedSetting& s) {
         forms::ControlArray<forms::Image>* array = w_.ImageTargetFor(w_.designer.ActionPosition()).array;
         if (!array) return;
         if (array->UBound() < 1) return;
         forms::Image& img = (*array)[array->UBound()];
-        auto v = skin::ToSingle(s.value);
+        auto v = vorne::player::skin::ToSingle(s.value);
         if (!v) return;
-        if (s.property == skin::SkinProperty::Left) img.SetLeft(Pixels(*v));
-        if (s.property == skin::SkinProperty::Top) img.SetTop(Pixels(*v));
+        if (s.property == vorne::player::skin::SkinProperty::Left) img.SetLeft(Pixels(*v));
+        if (s.property == vorne::player::skin::SkinProperty::Top) img.SetTop(Pixels(*v));
     }
 
-    void ApplyComponent(skin::SkinKind kind, const skin::KeyedSetting& s) {
-        activex::ControlArray* array = kind == skin::SkinKind::ScrollingLabel ? w_.SLabels.get() : w_.ScrollBars.get();
+    void ApplyComponent(vorne::player::skin::SkinKind kind, const vorne::player::skin::KeyedSetting& s) {
+        activex::ControlArray* array = kind == vorne::player::skin::SkinKind::ScrollingLabel ? w_.SLabels.get() : w_.ScrollBars.get();
         if (!array || array->UBound() < 1) return;
         activex::ControlSite* site = (*array)[array->UBound()];
         if (!site) return;
-        using P = skin::SkinProperty;
+        using P = vorne::player::skin::SkinProperty;
         switch (s.property) {
         case P::Left: case P::Top: case P::Width: case P::Height: {
-            auto v = skin::ToSingle(s.value);
+            auto v = vorne::player::skin::ToSingle(s.value);
             if (!v) return;
             float l = site->Left(), t = site->Top(), wd = site->Width(), h = site->Height();
             if (s.property == P::Left) l = *v;
@@ -401,20 +401,20 @@ private:
         case P::FontName: case P::FontSize: case P::FontBold: case P::FontItalic: case P::FontStrikethrough:
         case P::FontUnderline: {
             com::Variant font;
-            if (FAILED(com::GetProperty(site->Control(), skin::kDispidFont, &font)) || !font.AsDispatch()) return;
+            if (FAILED(com::GetProperty(site->Control(), vorne::player::skin::kDispidFont, &font)) || !font.AsDispatch()) return;
             if (s.property == P::FontName) {
                 VARIANT name = com::TextArg(s.value);
                 com::PutProperty(font.AsDispatch(), s.dispid, name);
                 VariantClear(&name);
             } else if (s.property == P::FontSize) {
-                if (auto v = skin::ToSingle(s.value)) com::PutProperty(font.AsDispatch(), s.dispid, com::DoubleArg(*v));
-            } else if (auto b = skin::ToBoolean(s.value)) {
+                if (auto v = vorne::player::skin::ToSingle(s.value)) com::PutProperty(font.AsDispatch(), s.dispid, com::DoubleArg(*v));
+            } else if (auto b = vorne::player::skin::ToBoolean(s.value)) {
                 com::PutProperty(font.AsDispatch(), s.dispid, com::BoolArg(*b));
             }
             return;
         }
         default:
-            if (auto v = skin::ToLong(s.value)) PutLong(site->Control(), s.dispid, *v);
+            if (auto v = vorne::player::skin::ToLong(s.value)) PutLong(site->Control(), s.dispid, *v);
             return;
         }
     }
@@ -434,10 +434,10 @@ bool FrmMain::OpenSkin(const std::string& path) {
     // The file is read and its header checked before anything of the face
     // changes: a file that is not a skin leaves the current face standing.
     std::optional<std::string> data;
-    if (size <= skin::kMaxSkinFileBytes) data = vb::ReadWholeFile(path);
+    if (size <= vorne::player::skin::kMaxSkinFileBytes) data = vorne::basic::ReadWholeFile(path);
     std::vector<std::string> lines;
-    if (data) lines = skin::SplitSkinLines(*data);
-    if (!data || lines.empty() || !skin::IsSkinHeader(lines.front())) {
+    if (data) lines = vorne::player::skin::SplitSkinLines(*data);
+    if (!data || lines.empty() || !vorne::player::skin::IsSkinHeader(lines.front())) {
         Trace("skin invalid " + path);
         forms::MsgBox("Invalid Skin File", forms::vbOKOnly);
         return false;
@@ -450,8 +450,8 @@ bool FrmMain::OpenSkin(const std::string& path) {
     CleanAll();
     TransColour = -1;
     TransTolerance = -1;
-    SkinApplier applier(*this, library::ChopFileOff(path));
-    skin::ReadSkin(lines, applier);
+    SkinApplier applier(*this, vorne::player::library::ChopFileOff(path));
+    vorne::player::skin::ReadSkin(lines, applier);
     if (applier.unexpectedEnd) forms::MsgBox("Unexpected End of File.", forms::vbOKOnly);
     // F2..F9
     if (applier.background) SetPicture(applier.background);
@@ -492,7 +492,7 @@ void FrmMain::MapPicture(forms::Image& target, const forms::PictureRef& strip, i
 void FrmMain::CleanControlImages() {
     static const char* const kTransport[] = {"Previous Button", "Play Button", "Pause Button", "Stop Button",
                                              "Next Button"};
-    for (int i = 1; i <= std::min(imgPICS4img.UBound(), skin::kMaxElementIndex); ++i) {
+    for (int i = 1; i <= std::min(imgPICS4img.UBound(), vorne::player::skin::kMaxElementIndex); ++i) {
         forms::Image* img = imgPICS4img.Find(i);
         if (!img) continue;
         for (const char* a : kTransport)
@@ -501,13 +501,13 @@ void FrmMain::CleanControlImages() {
 }
 
 void FrmMain::Refresh4Controls() {
-    if (LastHoverButton < 1 || LastHoverButton > skin::kMaxElementIndex) return;
+    if (LastHoverButton < 1 || LastHoverButton > vorne::player::skin::kMaxElementIndex) return;
     forms::Image* img = imgPICS4img.Find(LastHoverButton);
     if (img && img->Enabled()) MapPicture(*img, Tables.imgPICS4imgInfo[LastHoverButton].Picture, 1, 4, 0);
 }
 
 void FrmMain::RefreshAllOptions() {
-    for (int i = 1; i <= std::min(imgPICS2optn.UBound(), skin::kMaxElementIndex); ++i) {
+    for (int i = 1; i <= std::min(imgPICS2optn.UBound(), vorne::player::skin::kMaxElementIndex); ++i) {
         forms::Image* img = imgPICS2optn.Find(i);
         if (!img) continue;
         const auto& e = Tables.imgPICS2optnInfo[i];

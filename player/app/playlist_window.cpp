@@ -14,10 +14,10 @@ namespace App = forms::App;
 
 FrmList& frmList() { return forms::DefaultInstance<FrmList>(); }
 
-std::string ListDateNow() { return library::FormatListDate(std::time(nullptr)); }
+std::string ListDateNow() { return vorne::player::library::FormatListDate(std::time(nullptr)); }
 
 namespace {
-library::TitleBuilder Titles() {
+vorne::player::library::TitleBuilder Titles() {
     return [](const std::string& path, bool pathAsTitle) {
         BuildingListTitles = true;
         std::string t = ExpandTemplate(Options.PlayListFormat, path, pathAsTitle);
@@ -109,21 +109,21 @@ void FrmList::RefreshList() {
     List1.SetItems(std::move(titles));
 }
 
-library::ListResult FrmList::LoadPlayList(const std::string& file) {
-    library::ListResult r = library::LoadPlayList(file, Store, PlayListPath);
+vorne::player::library::ListResult FrmList::LoadPlayList(const std::string& file) {
+    vorne::player::library::ListResult r = vorne::player::library::LoadPlayList(file, Store, PlayListPath);
     if (r.ok) RefreshList();
     return r;
 }
 
 bool FrmList::AddFileToList(const std::string& path) { return Store.AddFileToList(path, Titles()); }
 
-library::ListResult FrmList::LoadGenericList(bool atStart) {
-    library::ListResult r = Generic.Load(App::Path(), Store, atStart);
+vorne::player::library::ListResult FrmList::LoadGenericList(bool atStart) {
+    vorne::player::library::ListResult r = Generic.Load(App::Path(), Store, atStart);
     RefreshList();
     return r;
 }
 
-library::ListResult FrmList::SaveGenericList() { return Generic.Save(App::Path(), Store, ListDateNow()); }
+vorne::player::library::ListResult FrmList::SaveGenericList() { return Generic.Save(App::Path(), Store, ListDateNow()); }
 
 void FrmList::reposistion() { reposistion(frmMain()); }
 
@@ -174,7 +174,7 @@ void FrmList::Form_Load() {
 
 void FrmList::ReadSelectedSongInfo() {
     const int i = List1.ListIndex();
-    if (i >= 0 && i < Store.Count()) CurrentSongInfo = GetMp3Info(library::FixFileName(Store.PathAt(i), PlayListPath));
+    if (i >= 0 && i < Store.Count()) CurrentSongInfo = GetMp3Info(vorne::player::library::FixFileName(Store.PathAt(i), PlayListPath));
 }
 
 void FrmList::Form_Unload(int& cancel) {
@@ -187,7 +187,7 @@ void FrmList::Form_Unload(int& cancel) {
     Options.PlayListVisible = false;
     Options.ShowPlayList = false;
     FrmMain& m = frmMain();
-    for (int i = 1; i <= std::min(m.imgPICS2optn.UBound(), skin::kMaxElementIndex); ++i) {
+    for (int i = 1; i <= std::min(m.imgPICS2optn.UBound(), vorne::player::skin::kMaxElementIndex); ++i) {
         forms::Image* img = m.imgPICS2optn.Find(i);
         if (img && m.Tables.imgPICS2optnInfo[i].Action == "Play List Button")
             m.MapPicture(*img, m.Tables.imgPICS2optnInfo[i].Picture, 1, 2, 0);
@@ -218,8 +218,8 @@ void FrmList::List1_DblClick() {
 }
 
 void FrmList::LoadList() {
-    CD1.Filter = std::string("All Playable Files|*.vna;*.m3u;*.pls;") + library::kMediaFileTypes +
-                 "|Vorne Fast Load Lists|*.vna|Play Lists|*.m3u;*.pls|Media Files|" + library::kMediaFileTypes;
+    CD1.Filter = std::string("All Playable Files|*.vna;*.m3u;*.pls;") + vorne::player::library::kMediaFileTypes +
+                 "|Vorne Fast Load Lists|*.vna|Play Lists|*.m3u;*.pls|Media Files|" + vorne::player::library::kMediaFileTypes;
     CD1.FileName = PlayListPath;
     CD1.Flags = forms::cdlOFNHideReadOnly;
     if (!CD1.ShowOpen()) return;
@@ -227,7 +227,7 @@ void FrmList::LoadList() {
     std::string ext = name.size() >= 4 ? name.substr(name.size() - 4) : name;
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ext == ".pls" || ext == ".m3u" || ext == ".vna") {
-        Options.LastPlayListFolder = library::ChopFileOff(name);
+        Options.LastPlayListFolder = vorne::player::library::ChopFileOff(name);
         LoadPlayList(name);
         return;
     }
@@ -245,7 +245,7 @@ void FrmList::SaveList() {
     CD1.FileName = PlayListPath;
     CD1.Flags = forms::cdlOFNOverwritePrompt | forms::cdlOFNHideReadOnly | 0x8000;
     if (!CD1.ShowSave()) return;
-    library::SaveList(CD1.FileName, Store, ListDateNow());
+    vorne::player::library::SaveList(CD1.FileName, Store, ListDateNow());
 }
 
 void FrmList::cmdNew_Click() {
@@ -257,9 +257,9 @@ void FrmList::cmdRefresh_Click() {
     for (int i = 0; i < Store.Count(); ++i) {
         const std::string& path = Store.PathAt(i);
         // A pause entry is no file: its title stays.
-        if (library::IsPauseEntry(path)) continue;
+        if (vorne::player::library::IsPauseEntry(path)) continue;
         BuildingListTitles = true;
-        std::string t = ExpandTemplate(Options.PlayListFormat, library::FixFileName(path, PlayListPath), true);
+        std::string t = ExpandTemplate(Options.PlayListFormat, vorne::player::library::FixFileName(path, PlayListPath), true);
         BuildingListTitles = false;
         Store.SetTitle(i, std::move(t));
     }

@@ -20,8 +20,8 @@ class FrmList : public forms::Form {
 public:
     FrmList();
 
-    library::PlaylistStore Store;  // List1 and List2
-    library::GenericList Generic;  // Vorne.gen
+    vorne::player::library::PlaylistStore Store;  // List1 and List2
+    vorne::player::library::GenericList Generic;  // Vorne.gen
     forms::ListBox List1;
     forms::Label lblTotTime;
     forms::CommandButton cmdNew, cmdRefresh, cmdLoad, cmdSave, cmdSort, cmdAddDir, cmdDel;
@@ -55,11 +55,11 @@ private:
 public:
 
     // The list's procedures the main window calls.
-    library::ListResult LoadPlayList(const std::string& file);
+    vorne::player::library::ListResult LoadPlayList(const std::string& file);
     bool AddFileToList(const std::string& path);
     // atStart: the load of the program's start (see GenericList::Load).
-    library::ListResult LoadGenericList(bool atStart);
-    library::ListResult SaveGenericList();
+    vorne::player::library::ListResult LoadGenericList(bool atStart);
+    vorne::player::library::ListResult SaveGenericList();
     // Shows the store in List1 again (after the store changed).
     void RefreshList();
     // Docks the window at the main window's left edge, writing only what

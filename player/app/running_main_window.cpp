@@ -49,7 +49,7 @@ void ConnectSecondaryWindows() {
   };
   main.UnloadVideoWindow = [] { video::frmVideo().Unload(); };
   video::frmVideo().Released = [](IDispatch* d) {
-    playback::DispatchMediaControl& media = frmMain().Playback().media;
+    vorne::player::playback::DispatchMediaControl& media = frmMain().Playback().media;
     if (media.Video() == d) media.SetVideo(nullptr);
   };
 }

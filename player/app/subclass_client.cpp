@@ -28,7 +28,7 @@ HRESULT SubclassClient::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { 
 
 HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                                UINT*) {
-    if (id == ids::kSubclassMsgResponse) {
+    if (id == vorne::components::kSubclassMsgResponse) {
         if (flags & DISPATCH_PROPERTYGET) {
             if (result) {
                 VariantInit(result);
@@ -39,7 +39,7 @@ HRESULT SubclassClient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
         }
         return S_OK;  // a new response is ignored
     }
-    if (id == ids::kSubclassWindowProc) {
+    if (id == vorne::components::kSubclassWindowProc) {
         if (!params || params->cArgs != 4) return DISP_E_BADPARAMCOUNT;
         // hwnd and message are Longs; wParam, lParam and the result are
         // pointer-sized (64 bits wide in a 64-bit build).

@@ -11,6 +11,6 @@ bool TraceEnabled() {
     return v && *v;
 }
 
-void Trace(const std::string& line) { startup::AppendTraceLine("VORNE_TRACE", line.c_str()); }
+void Trace(const std::string& line) { vorne::player::startup::AppendTraceLine("VORNE_TRACE", line.c_str()); }
 
 }  // namespace vorne::player

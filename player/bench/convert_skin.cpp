@@ -9,7 +9,7 @@
 #include <exception>
 
 #include "runtime/forms/dialogs.h"
-#include "tools/converter/picture_win.h"
+#include "tools/converter/picture_win32.h"
 #include "tools/converter/skin_export.h"
 #include "tools/converter/winamp_import.h"
 

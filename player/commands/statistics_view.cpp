@@ -9,7 +9,7 @@
 namespace vorne::player::commands {
 
 int32_t CounterValue(const std::string& counter) {
-    const double v = vb::Val(counter);
+    const double v = vorne::basic::Val(counter);
     if (std::isnan(v)) return 0;
     const double t = std::trunc(v);
     if (t >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();

@@ -32,7 +32,7 @@ void BM_GetMp3Info(benchmark::State& state) {
   std::string path = MakeFile(static_cast<size_t>(state.range(0)));
   uint64_t bytes = 0;
   for (auto _ : state) {
-    vorne::mp3::StreamInfo info = vorne::mp3::AnalyzeFile(path);
+    vorne::mp3info::StreamInfo info = vorne::mp3info::AnalyzeFile(path);
     bytes = info.bytesRead;
     vorne::SongInfoRecord r = vorne::GetMp3Info(path);
     benchmark::DoNotOptimize(r);

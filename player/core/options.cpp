@@ -9,13 +9,13 @@
 namespace vorne {
 
 std::string AddToStatistic(std::string_view text, double amount) {
-  double v = vb::Val(text) + amount;
+  double v = vorne::basic::Val(text) + amount;
   if (std::isnan(v)) v = 0;
   // Whole numbers up to 2^53 are exact; beyond that the text saturates.
   const double kMax = 9007199254740992.0;
   if (v > kMax) v = kMax;
   if (v < -kMax) v = -kMax;
-  v = vb::RoundHalfEven(v);
+  v = vorne::basic::RoundHalfEven(v);
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.0f", v);
   std::string s = buf;
@@ -24,7 +24,7 @@ std::string AddToStatistic(std::string_view text, double amount) {
 }
 
 int32_t StatisticDifference(std::string_view total, std::string_view start) {
-  return vb::CLngSat(vb::Val(total) - vb::Val(start));
+  return vorne::basic::CLngSat(vorne::basic::Val(total) - vorne::basic::Val(start));
 }
 
 std::string OptionsFileName(std::string_view programFolder) {
@@ -35,29 +35,29 @@ std::string OptionsFileName(std::string_view programFolder) {
 
 namespace {
 
-std::string Num(double v) { return vb::PrintNumber(v); }
-std::string Single(const std::optional<float>& v) { return v ? vb::PrintSingle(*v) : std::string(); }
+std::string Num(double v) { return vorne::basic::PrintNumber(v); }
+std::string Single(const std::optional<float>& v) { return v ? vorne::basic::PrintSingle(*v) : std::string(); }
 
 template <typename T>
 void ReadInt(const std::string& line, T& target);
 
 template <>
 void ReadInt<int16_t>(const std::string& line, int16_t& target) {
-  if (auto v = vb::ParseIntegerField(line)) target = *v;
+  if (auto v = vorne::basic::ParseIntegerField(line)) target = *v;
 }
 
 template <>
 void ReadInt<int32_t>(const std::string& line, int32_t& target) {
-  if (auto v = vb::ParseLongField(line)) target = *v;
+  if (auto v = vorne::basic::ParseLongField(line)) target = *v;
 }
 
 // A free field holding a check box value: empty counts as 0, a number that
 // fits is taken, anything else is skipped.
 void ReadCheck(const std::string& line, int16_t& check, bool& mirror) {
   int16_t v;
-  if (vb::Trim(line).empty()) {
+  if (vorne::basic::Trim(line).empty()) {
     v = 0;
-  } else if (auto n = vb::ParseIntegerField(line)) {
+  } else if (auto n = vorne::basic::ParseIntegerField(line)) {
     v = *n;
   } else {
     return;
@@ -68,7 +68,7 @@ void ReadCheck(const std::string& line, int16_t& check, bool& mirror) {
 }
 
 std::optional<float> ReadSingle(const std::string& line) {
-  auto v = vb::ParseNumberField(line);
+  auto v = vorne::basic::ParseNumberField(line);
   if (!v || std::fabs(*v) > 3.4e38) return std::nullopt;
   return static_cast<float>(*v);
 }
@@ -82,7 +82,7 @@ std::string FormatOptions(const OptionsFile& o) {
   l.push_back(Num(o.PriorityLevel));
   l.push_back(Num(o.RandomCheck));
   l.push_back(Num(o.RepeatCheck));
-  l.push_back(vb::PrintBoolean(o.LoopTicked));
+  l.push_back(vorne::basic::PrintBoolean(o.LoopTicked));
   l.push_back(o.SongInfoFormat);
   l.push_back(o.TrayTipFormat);
   l.push_back(Num(o.InfoRefreshSeconds));
@@ -95,7 +95,7 @@ std::string FormatOptions(const OptionsFile& o) {
   for (const auto& v : o.PlayListWindow) l.push_back(Single(v));
   l.push_back(Num(o.PlayListFollows));
   l.push_back(Num(o.AlwaysOnTop));
-  l.push_back(vb::PrintBoolean(o.ShowPlayList));
+  l.push_back(vorne::basic::PrintBoolean(o.ShowPlayList));
   l.push_back(Num(o.LastSongIndex));
   l.push_back(Num(o.ShowHelpfulCursors));
   l.push_back(Num(o.TrayIconIndex));
@@ -126,7 +126,7 @@ std::string FormatOptions(const OptionsFile& o) {
 }
 
 void ParseOptions(std::string_view data, OptionsFile& o) {
-  std::vector<std::string> lines = vb::SplitLines(data);
+  std::vector<std::string> lines = vorne::basic::SplitLines(data);
   auto line = [&](int n) -> const std::string* {
     return n <= static_cast<int>(lines.size()) ? &lines[static_cast<size_t>(n - 1)] : nullptr;
   };
@@ -136,7 +136,7 @@ void ParseOptions(std::string_view data, OptionsFile& o) {
   if ((s = line(3))) ReadCheck(*s, o.RandomCheck, o.RandomOn);
   if ((s = line(4))) ReadCheck(*s, o.RepeatCheck, o.RepeatOn);
   if ((s = line(5))) {
-    if (auto b = vb::ParseBooleanField(*s)) o.LoopTicked = *b;
+    if (auto b = vorne::basic::ParseBooleanField(*s)) o.LoopTicked = *b;
   }
   if ((s = line(6))) o.SongInfoFormat = *s;
   if ((s = line(7))) o.TrayTipFormat = *s;
@@ -152,14 +152,14 @@ void ParseOptions(std::string_view data, OptionsFile& o) {
       auto v = ReadSingle(*s);
       if (v) {
         o.PlayListWindow[static_cast<size_t>(k)] = v;
-        o.PlayListWindowRect[static_cast<size_t>(k)] = vb::CLngSat(*v);
+        o.PlayListWindowRect[static_cast<size_t>(k)] = vorne::basic::CLngSat(*v);
       }
     }
   }
   if ((s = line(19))) ReadInt(*s, o.PlayListFollows);
   if ((s = line(20))) ReadInt(*s, o.AlwaysOnTop);
   if ((s = line(21))) {
-    if (auto b = vb::ParseBooleanField(*s)) o.ShowPlayList = o.PlayListVisible = *b;
+    if (auto b = vorne::basic::ParseBooleanField(*s)) o.ShowPlayList = o.PlayListVisible = *b;
   }
   if ((s = line(22))) ReadInt(*s, o.LastSongIndex);
   if ((s = line(23))) ReadInt(*s, o.ShowHelpfulCursors);
@@ -176,14 +176,14 @@ void ParseOptions(std::string_view data, OptionsFile& o) {
   if ((s = line(34))) ReadInt(*s, o.PlayListIconIndex);
   if ((s = line(35))) ReadInt(*s, o.MediaIconIndex);
   if ((s = line(36))) {
-    if (auto v = vb::ParseNumberField(*s)) o.BufferingTime = *v;
+    if (auto v = vorne::basic::ParseNumberField(*s)) o.BufferingTime = *v;
   }
   if ((s = line(37))) ReadInt(*s, o.SnapDistance);
 }
 
 LoadOutcome LoadOptionsFile(const std::string& path, OptionsFile& o) {
-  bool exists = vb::FileExists(path);
-  std::optional<std::string> data = exists ? vb::ReadWholeFile(path) : std::nullopt;
+  bool exists = vorne::basic::FileExists(path);
+  std::optional<std::string> data = exists ? vorne::basic::ReadWholeFile(path) : std::nullopt;
   if (!data) {
     // As if every read had failed on a file that was never opened.
     o.RandomCheck = 0;
@@ -198,7 +198,7 @@ LoadOutcome LoadOptionsFile(const std::string& path, OptionsFile& o) {
 }
 
 bool SaveOptionsFile(const std::string& path, const OptionsFile& o) {
-  return vb::WriteFileAtomic(path, FormatOptions(o));
+  return vorne::basic::WriteFileAtomic(path, FormatOptions(o));
 }
 
 std::optional<int32_t> RefreshIntervalMs(int16_t infoRefreshSeconds) {

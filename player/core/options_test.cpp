@@ -85,7 +85,7 @@ void ExpectSame(const vorne::OptionsFile& a, const vorne::OptionsFile& b) {
 
 TEST(OptionsFile, WritesThirtySevenLinesInTheWrittenFormat) {
   std::string text = vorne::FormatOptions(Sample());
-  std::vector<std::string> lines = vb::SplitLines(text);
+  std::vector<std::string> lines = vorne::basic::SplitLines(text);
   ASSERT_EQ(lines.size(), 37u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   const std::pair<int, const char*> expected[] = {
@@ -157,7 +157,7 @@ TEST(OptionsFile, MalformedLinesKeepTheirVariables) {
   base.PriorityLevel = 7;
   for (const auto& c : cases) {
     // The default file with the line under test replaced by c.text.
-    std::vector<std::string> lines = vb::SplitLines(vorne::FormatOptions(vorne::OptionsFile{}));
+    std::vector<std::string> lines = vorne::basic::SplitLines(vorne::FormatOptions(vorne::OptionsFile{}));
     lines[static_cast<size_t>(c.line - 1)] = c.text;
     std::string data;
     for (const auto& l : lines) data += l + "\r\n";
@@ -184,12 +184,12 @@ TEST(OptionsFile, AFolderWithACommaShiftsNothing) {
 
 TEST(OptionsFile, TruncatedFilesReadOnlyTheirLines) {
   std::string full = vorne::FormatOptions(Sample());
-  std::vector<std::string> lines = vb::SplitLines(full);
+  std::vector<std::string> lines = vorne::basic::SplitLines(full);
   for (size_t keep : {0u, 1u, 8u, 12u, 20u, 36u}) {
     std::string data;
     for (size_t i = 0; i < keep; ++i) data += lines[i] + "\r\n";
     // A cut in the middle of the next line, without its line end.
-    if (keep < lines.size()) data += vb::Left(lines[keep], 2);
+    if (keep < lines.size()) data += vorne::basic::Left(lines[keep], 2);
     vorne::OptionsFile o;
     vorne::ParseOptions(data, o);
     SCOPED_TRACE(keep);

@@ -40,15 +40,15 @@ bool ReadId3v1(const uint8_t* block, SongInfoRecord& rec) {
 }
 
 bool HasMpegExtension(std::string_view fileName) {
-  std::string u = vb::UCase(fileName);
-  return vb::Right(u, 4) == ".MP3" || vb::Right(u, 3) == "MP2" || vb::Right(u, 3) == "MPG";
+  std::string u = vorne::basic::UCase(fileName);
+  return vorne::basic::Right(u, 4) == ".MP3" || vorne::basic::Right(u, 3) == "MP2" || vorne::basic::Right(u, 3) == "MPG";
 }
 
 namespace {
 
-std::string BoolText(bool b) { return vb::PrintBoolean(b); }
+std::string BoolText(bool b) { return vorne::basic::PrintBoolean(b); }
 
-void FillStreamFacts(const mp3::Mp3Properties& p, SongInfoRecord& rec) {
+void FillStreamFacts(const vorne::mp3info::Mp3Properties& p, SongInfoRecord& rec) {
   if (p.Valid == -1) return;
   rec.BitRate = p.BitRate;
   rec.Frequency = p.SampleRate;
@@ -59,7 +59,7 @@ void FillStreamFacts(const mp3::Mp3Properties& p, SongInfoRecord& rec) {
   rec.StreamCheck = std::to_string(p.Valid);
   rec.MpegVersion = std::to_string(p.MpegVersion);
   rec.FrameCount = p.FrameCount;
-  rec.FrameMs = vb::CLngSat(static_cast<double>(p.MsPerFrame));
+  rec.FrameMs = vorne::basic::CLngSat(static_cast<double>(p.MsPerFrame));
   rec.Checksums = BoolText(p.Crc);
   rec.Duration = p.Duration;
 }
@@ -75,7 +75,7 @@ SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ct
     return rec;
   }
   if (HasMpegExtension(fileName)) {
-    mp3::Mp3Properties p = ctx.QueryStream ? ctx.QueryStream(fileName) : mp3::QueryMp3Properties(fileName);
+    vorne::mp3info::Mp3Properties p = ctx.QueryStream ? ctx.QueryStream(fileName) : vorne::mp3info::QueryMp3Properties(fileName);
     FillStreamFacts(p, rec);
   }
   std::FILE* f = vorne::text::OpenFile(fileName, "rb");

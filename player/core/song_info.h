@@ -60,7 +60,7 @@ struct SongInfoContext {
   // player. Called only for the missing current song.
   std::function<void(const std::string& message)> ReportMissingCurrent;
   // The stream facts; the control stand-in by default.
-  std::function<mp3::Mp3Properties(const std::string& path)> QueryStream;
+  std::function<vorne::mp3info::Mp3Properties(const std::string& path)> QueryStream;
 };
 
 // True when the name asks for stream facts: ".MP3" at the end, or "MP2" /

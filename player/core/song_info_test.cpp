@@ -137,7 +137,7 @@ TEST_F(SongInfoFiles, MissingFileIsReportedOnlyForTheCurrentSong) {
 }
 
 TEST_F(SongInfoFiles, StreamFactsOnlyForMpegNames) {
-  vorne::mp3::Mp3Properties p;
+  vorne::mp3info::Mp3Properties p;
   p.Valid = 0;
   p.BitRate = 128000;
   p.SampleRate = 44100;

@@ -26,7 +26,7 @@ enum class Source { Current, Stream, Named };
 
 bool At(std::string_view t, size_t i, std::string_view code) { return t.compare(i, code.size(), code) == 0 && i + code.size() <= t.size(); }
 
-std::string Seconds(double v) { return ChangeTimeFormat(vb::CLngSat(v)); }
+std::string Seconds(double v) { return ChangeTimeFormat(vorne::basic::CLngSat(v)); }
 
 }  // namespace
 

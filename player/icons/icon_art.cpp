@@ -5,31 +5,31 @@
 
 #include "player/skin_art/canvas.h"
 
-namespace vorne::icons {
+namespace vorne::player::icons {
 
 namespace {
 
-using skinart::Canvas;
-using skinart::Colour;
-using skinart::Shape;
-using skinart::Subtract;
-using skinart::Union;
-using skinart::Mix;
-using skinart::Scale;
+using vorne::player::skin_art::Canvas;
+using vorne::player::skin_art::Colour;
+using vorne::player::skin_art::Shape;
+using vorne::player::skin_art::Subtract;
+using vorne::player::skin_art::Union;
+using vorne::player::skin_art::Mix;
+using vorne::player::skin_art::Scale;
 
 // A drawing in a 0..1 square; it paints onto the canvas at scale s.
 using Drawing = void (*)(Canvas& c, float s, Colour fg, Colour bg);
 
 Shape Box(float l, float t, float r, float b, float s, float radius = 0.0f) {
-    return skinart::RoundRect(l * s, t * s, r * s, b * s, radius * s);
+    return vorne::player::skin_art::RoundRect(l * s, t * s, r * s, b * s, radius * s);
 }
-Shape Dot(float x, float y, float r, float s) { return skinart::Circle(x * s, y * s, r * s); }
+Shape Dot(float x, float y, float r, float s) { return vorne::player::skin_art::Circle(x * s, y * s, r * s); }
 Shape Poly(std::vector<std::pair<float, float>> p, float s) {
     for (auto& q : p) q = {q.first * s, q.second * s};
-    return skinart::Polygon(std::move(p));
+    return vorne::player::skin_art::Polygon(std::move(p));
 }
 Shape Line(float x0, float y0, float x1, float y1, float w, float s) {
-    return skinart::Capsule(x0 * s, y0 * s, x1 * s, y1 * s, w * s);
+    return vorne::player::skin_art::Capsule(x0 * s, y0 * s, x1 * s, y1 * s, w * s);
 }
 
 // --- menu glyphs
@@ -56,7 +56,7 @@ void Gear(Canvas& c, float s, Colour fg, Colour) {
 }
 void Help(Canvas& c, float s, Colour fg, Colour) {
     c.Fill(Dot(0.5f, 0.5f, 0.44f, s), fg);
-    c.Fill(Subtract(skinart::Ring(0.5f * s, 0.38f * s, 0.14f * s, 0.055f * s), Box(0.0f, 0.40f, 0.48f, 0.60f, s)),
+    c.Fill(Subtract(vorne::player::skin_art::Ring(0.5f * s, 0.38f * s, 0.14f * s, 0.055f * s), Box(0.0f, 0.40f, 0.48f, 0.60f, s)),
            {255, 255, 255});
     c.Fill(Line(0.5f, 0.52f, 0.5f, 0.60f, 0.055f, s), {255, 255, 255});
     c.Fill(Dot(0.5f, 0.75f, 0.06f, s), {255, 255, 255});
@@ -110,7 +110,7 @@ void Folder(Canvas& c, float s, Colour fg, Colour) {
 }
 void Globe(Canvas& c, float s, Colour fg, Colour) {
     c.Fill(Dot(0.5f, 0.5f, 0.42f, s), {120, 190, 255});
-    c.Fill(skinart::Ring(0.5f * s, 0.5f * s, 0.40f * s, 0.045f * s), fg);
+    c.Fill(vorne::player::skin_art::Ring(0.5f * s, 0.5f * s, 0.40f * s, 0.045f * s), fg);
     c.Fill(Line(0.10f, 0.5f, 0.90f, 0.5f, 0.04f, s), fg);
     c.Fill(Line(0.5f, 0.10f, 0.5f, 0.90f, 0.04f, s), fg);
 }
@@ -150,7 +150,7 @@ void DrawOn(Canvas& c, IconSet set, int index, float s) {
     case IconSet::Tray: {
         const Colour fg = kTrayColours[index];
         c.Fill(Dot(0.5f, 0.5f, 0.47f, s), fg);
-        c.Fill(skinart::Ring(0.5f * s, 0.5f * s, 0.42f * s, 0.03f * s), Mix(fg, {255, 255, 255}, 0.5f));
+        c.Fill(vorne::player::skin_art::Ring(0.5f * s, 0.5f * s, 0.42f * s, 0.03f * s), Mix(fg, {255, 255, 255}, 0.5f));
         c.Fill(Poly({{0.38f, 0.27f}, {0.38f, 0.73f}, {0.75f, 0.5f}}, s), {255, 255, 255});
         break;
     }
@@ -286,4 +286,4 @@ std::vector<int> IcoSizes(const std::vector<std::uint8_t>& file) {
     return sizes;
 }
 
-}  // namespace vorne::icons
+}  // namespace vorne::player::icons

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vorne::icons {
+namespace vorne::player::icons {
 
 // Straight (not premultiplied) RGBA, rows from the top.
 struct RgbaImage {
@@ -41,4 +41,4 @@ std::vector<std::uint8_t> ToIco(const std::vector<RgbaImage>& images);
 // Reads back the entry sizes of an ICO file; empty for anything else.
 std::vector<int> IcoSizes(const std::vector<std::uint8_t>& file);
 
-}  // namespace vorne::icons
+}  // namespace vorne::player::icons

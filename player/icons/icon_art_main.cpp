@@ -29,14 +29,14 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     std::string types = "// File-type icons, written by vorne_icon_art.\n";
     std::string ui = "// Tray and menu icons, written by vorne_icon_art.\n";
-    for (const auto& icon : vorne::icons::DrawIcons()) {
+    for (const auto& icon : vorne::player::icons::DrawIcons()) {
         const std::string path = folder + "/" + std::to_string(icon.id) + ".ico";
-        if (!Save(path, vorne::icons::ToIco(icon.images))) {
+        if (!Save(path, vorne::player::icons::ToIco(icon.images))) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
         const std::string line = std::to_string(icon.id) + " ICON \"" + path + "\"\n";
-        (icon.set == vorne::icons::IconSet::FileType ? types : ui) += line;
+        (icon.set == vorne::player::icons::IconSet::FileType ? types : ui) += line;
     }
     for (const auto& [file, text] : {std::pair{std::string(argv[2]), types}, std::pair{std::string(argv[3]), ui}}) {
         std::ofstream f(file, std::ios::binary);

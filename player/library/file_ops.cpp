@@ -5,19 +5,19 @@
 #include "runtime/basic/basic.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 ReadStatus ReadWholeFile(const std::string& path, std::string& out) {
     out.clear();
     if (!text::FileExists(path)) return text::FolderExists(path) ? ReadStatus::kFailed : ReadStatus::kMissing;
-    std::optional<std::string> data = vb::ReadWholeFile(path);
+    std::optional<std::string> data = vorne::basic::ReadWholeFile(path);
     if (!data) return ReadStatus::kFailed;
     out = std::move(*data);
     return ReadStatus::kOk;
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& data) {
-    return vb::WriteFileAtomic(path, data);
+    return vorne::basic::WriteFileAtomic(path, data);
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

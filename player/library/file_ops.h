@@ -3,13 +3,13 @@
 // kit (runtime/text/ansi.h): reading a whole file with "missing" told from
 // "unreadable", writing one through a temporary file, cutting an open file
 // short, and the ANSI form of a path read from a UTF-8 list. The last two
-// have one implementation per platform (file_ops_posix.cpp, file_ops_win.cpp).
+// have one implementation per platform (file_ops_posix.cpp, file_ops_win32.cpp).
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 enum class ReadStatus { kOk, kMissing, kFailed };
 
@@ -31,4 +31,4 @@ bool TruncateOpenFile(std::FILE* f, uint64_t size);
 // the nearest ANSI text is kept. The native build keeps the bytes.
 std::string Utf8PathToAnsi(std::string_view utf8, std::string_view folder, bool* resolved);
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

@@ -4,7 +4,7 @@
 
 #include "file_ops.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 bool TruncateOpenFile(std::FILE* f, uint64_t size) {
     if (std::fflush(f) != 0) return false;
@@ -16,4 +16,4 @@ std::string Utf8PathToAnsi(std::string_view utf8, std::string_view, bool* resolv
     return std::string(utf8);
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

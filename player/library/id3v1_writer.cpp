@@ -8,7 +8,7 @@
 #include "player/core/genres.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 namespace {
 
@@ -168,4 +168,4 @@ std::string TagResultMessage(TagResult r, const std::string& path, int error) {
     return std::string();
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

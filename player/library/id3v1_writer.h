@@ -4,14 +4,14 @@
 // byte. Texts are ANSI bytes, padded with blanks or cut to their exact byte
 // widths, never inside a double-byte character. An ID3v1.1 track number (byte 125 zero, byte 126 not) already
 // in the file is kept, and the comment then has 28 bytes. Window-free; the
-// code page comes from outside (AnsiCodePage() in id3v1_codepage_win.h).
+// code page comes from outside (AnsiCodePage() in id3v1_codepage_win32.h).
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 constexpr size_t kTagSize = 128;
 using TagBlock = std::array<uint8_t, kTagSize>;
@@ -66,4 +66,4 @@ TagResult RemoveTag(const std::string& path, int* error = nullptr);
 // error shows its number followed directly by its description.
 std::string TagResultMessage(TagResult r, const std::string& path, int error = 0);
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

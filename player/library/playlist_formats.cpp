@@ -6,7 +6,7 @@
 #include "runtime/basic/basic.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 namespace {
 
@@ -88,7 +88,7 @@ public:
     bool Next(std::string& line) { return reader_.ReadLine(line); }
 
 private:
-    vb::LineReader reader_;
+    vorne::basic::LineReader reader_;
 };
 
 bool AppendEntry(PlaylistStore& out, std::string title, std::string path, bool* truncated) {
@@ -313,4 +313,4 @@ ListResult GenericList::Save(const std::string& programFolder, const PlaylistSto
     return r;
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

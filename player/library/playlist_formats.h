@@ -8,7 +8,7 @@
 
 #include "playlist_store.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 enum class ListFormat { kFastLoad, kPls, kM3u };
 
@@ -78,4 +78,4 @@ private:
     bool blocked_ = false;
 };
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

@@ -6,7 +6,7 @@
 
 #include "runtime/basic/basic.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 const char kMediaFileTypes[] =
     "*.asf;*.asx;*.wm;*.wmf;*.wma;*.wax;*.avi;*.wav;*.mpeg;*.mpg;*.mpe;*.mpv;*.m1v;*.mp2;*.mpv2;*.mp2v;"
@@ -209,7 +209,7 @@ double PauseSeconds(std::string_view path) {
     while (!n.empty() && (n.front() == ' ' || n.front() == '\t')) n.remove_prefix(1);
     size_t len = 0;
     while (len < n.size() && (std::isdigit(static_cast<unsigned char>(n[len])) || n[len] == '.')) ++len;
-    return vb::Val(n.substr(0, len));
+    return vorne::basic::Val(n.substr(0, len));
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

@@ -11,7 +11,7 @@
 
 #include "runtime/text/paths.h"
 
-namespace vorne::library {
+namespace vorne::player::library {
 
 // The 32 playable media types, as the open dialog filters them.
 extern const char kMediaFileTypes[];
@@ -107,4 +107,4 @@ double PauseSeconds(std::string_view path);
 // The seconds text exactly as written in the entry ("Waiting " & n & ...).
 std::string PauseSecondsText(std::string_view path);
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library

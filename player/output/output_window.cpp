@@ -57,7 +57,7 @@ VARIANT Text(const std::string& s) { return com::TextArg(s); }
 // ------------------------------------------------------------ the control
 
 Mp3ControlDecoder::Mp3ControlDecoder() {
-  if (SUCCEEDED(mp3::CreateMp3InfoControl(&control_))) events_.Connect(control_, this);
+  if (SUCCEEDED(vorne::mp3info::CreateMp3InfoControl(&control_))) events_.Connect(control_, this);
 }
 
 Mp3ControlDecoder::~Mp3ControlDecoder() {
@@ -69,28 +69,28 @@ long Mp3ControlDecoder::Open(const std::string& source, const std::string& targe
   if (!control_) return -1;
   VARIANT a = Text(source), b = Text(target);
   com::Variant r;
-  const HRESULT hr = com::CallMethod(control_, mp3::kDispOpen, {a, b}, &r);
+  const HRESULT hr = com::CallMethod(control_, vorne::mp3info::kDispOpen, {a, b}, &r);
   VariantClear(&a);
   VariantClear(&b);
   return FAILED(hr) ? -1 : r.AsLong(-1);
 }
 
 void Mp3ControlDecoder::Start() {
-  if (control_) com::CallMethod(control_, mp3::kDispStart);
+  if (control_) com::CallMethod(control_, vorne::mp3info::kDispStart);
 }
 
 void Mp3ControlDecoder::Seek(long position) {
-  if (control_) com::CallMethod(control_, mp3::kDispSeek, {com::LongArg(position)});
+  if (control_) com::CallMethod(control_, vorne::mp3info::kDispSeek, {com::LongArg(position)});
 }
 
 void Mp3ControlDecoder::Stop() {
-  if (control_) com::CallMethod(control_, mp3::kDispClose);
+  if (control_) com::CallMethod(control_, vorne::mp3info::kDispClose);
 }
 
 long Mp3ControlDecoder::Length() {
   if (!control_) return 0;
   com::Variant v;
-  return SUCCEEDED(com::GetProperty(control_, mp3::kDispFrameCount, &v)) ? v.AsLong(0) : 0;
+  return SUCCEEDED(com::GetProperty(control_, vorne::mp3info::kDispFrameCount, &v)) ? v.AsLong(0) : 0;
 }
 
 // ------------------------------------------------------------ the dialog
@@ -193,15 +193,15 @@ void FrmOutput::CreateBar() {
   }
   IDispatch* d = pos_->Control();
   if (auto p = activex::PictureFromBitmap(TrackBitmap(), true))
-    com::PutRefProperty(d, ids::kBarPicture, com::DispatchArg(p.Get()));
+    com::PutRefProperty(d, vorne::components::kBarPicture, com::DispatchArg(p.Get()));
   if (auto p = activex::PictureFromBitmap(ThumbStrip(), true))
-    com::PutRefProperty(d, ids::kBarButtonPicture, com::DispatchArg(p.Get()));
+    com::PutRefProperty(d, vorne::components::kBarButtonPicture, com::DispatchArg(p.Get()));
 }
 
 void FrmOutput::Bar_Event(DISPID event) {
   if (event != 1 || !pos_) return;  // Change: the thumb was let go
   com::Variant v;
-  com::GetProperty(pos_->Control(), ids::kBarValue, &v);
+  com::GetProperty(pos_->Control(), vorne::components::kBarValue, &v);
   shown_.posValue = v.AsLong(0);
   core_->BarChanged(shown_.posValue);
   Render();
@@ -220,10 +220,10 @@ void FrmOutput::Render() {
   // The bar keeps its thumb where it was when only the maximum changes:
   // the value is written again to place it.
   const bool newMax = !barShown_ || shown_.posMax != v.posMax;
-  if (newMax) com::PutProperty(d, ids::kBarMax, com::LongArg(v.posMax));
-  if (newMax || shown_.posValue != v.posValue) com::PutProperty(d, ids::kBarValue, com::LongArg(v.posValue));
+  if (newMax) com::PutProperty(d, vorne::components::kBarMax, com::LongArg(v.posMax));
+  if (newMax || shown_.posValue != v.posValue) com::PutProperty(d, vorne::components::kBarValue, com::LongArg(v.posValue));
   if (!barShown_ || shown_.posEnabled != v.posEnabled)
-    com::PutProperty(d, ids::kBarEnabled, com::BoolArg(v.posEnabled));
+    com::PutProperty(d, vorne::components::kBarEnabled, com::BoolArg(v.posEnabled));
   shown_ = v;
   barShown_ = true;
 }

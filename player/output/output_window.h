@@ -21,7 +21,7 @@
 namespace vorne::player::output {
 
 // The MP3 control as OutputDecoder; its events go to the handlers.
-class Mp3ControlDecoder : public OutputDecoder, public mp3::Mp3Events {
+class Mp3ControlDecoder : public OutputDecoder, public vorne::mp3info::Mp3Events {
  public:
   Mp3ControlDecoder();
   ~Mp3ControlDecoder() override;
@@ -37,7 +37,7 @@ class Mp3ControlDecoder : public OutputDecoder, public mp3::Mp3Events {
 
  private:
   IDispatch* control_ = nullptr;
-  mp3::Mp3EventsConnection events_;
+  vorne::mp3info::Mp3EventsConnection events_;
 };
 
 class FrmOutput : public forms::Form {

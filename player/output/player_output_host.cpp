@@ -27,10 +27,10 @@ class PlayerOutputHost : public OutputHost {
   }
   void ClearPlaybackActive() override { MainWindow().ClearPlaybackActive(); }
   void StopMainPlayer() override {
-    if (IDispatch* p = MainWindow().MediaControl()) com::CallMethod(p, media::kDispStop);
+    if (IDispatch* p = MainWindow().MediaControl()) com::CallMethod(p, vorne::mediaplayer::kDispStop);
   }
-  double MainDuration() override { return Read(media::kDispDuration); }
-  double MainPosition() override { return Read(media::kDispPosition); }
+  double MainDuration() override { return Read(vorne::mediaplayer::kDispDuration); }
+  double MainPosition() override { return Read(vorne::mediaplayer::kDispPosition); }
   void SetOnTop(bool userChoice) override {
     if (!dialog_.Loaded()) return;
     if (userChoice) {

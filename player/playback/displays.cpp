@@ -2,7 +2,7 @@
 
 #include "player/core/text_display.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 std::optional<std::string> SongInfoCaption(std::string_view caption, int scrollDirection, bool playbackActive,
                                            std::string_view songText, std::string_view author,
@@ -26,4 +26,4 @@ unsigned DisplayRefreshIntervalMs(int infoRefreshSeconds) {
   return infoRefreshSeconds > 0 ? static_cast<unsigned>(infoRefreshSeconds) * 1000u : 0u;
 }
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

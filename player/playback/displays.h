@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 // The caption the display refresh gives a "Song Info" label, or nothing
 // when it is to be left alone: idle, the banner for its direction unless it
@@ -25,4 +25,4 @@ std::optional<int> ScrollLabelPointer(int showHelpfulCursors, int scrollDirectio
 // The display refresh timer's interval; 0 stops it.
 unsigned DisplayRefreshIntervalMs(int infoRefreshSeconds);
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

@@ -1,6 +1,6 @@
 #include "player/playback/fade.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 namespace {
 constexpr long kStep = 500;
@@ -93,4 +93,4 @@ bool Fader::Step() {
   return running_;
 }
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

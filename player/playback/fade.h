@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 // The device volume word for a bar value: the value, capped at 0xFFFF (and
 // at 0 below), in both channels.
@@ -54,4 +54,4 @@ class Fader {
   long steps_ = 0;
 };
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

@@ -3,9 +3,9 @@
 #include "player/core/text_display.h"
 #include "runtime/basic/basic.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
-long RoundSeconds(double seconds) { return static_cast<long>(vb::CLngSat(seconds)); }
+long RoundSeconds(double seconds) { return static_cast<long>(vorne::basic::CLngSat(seconds)); }
 
 long BarMaxFor(double durationSeconds) {
   long m = RoundSeconds(durationSeconds);
@@ -51,4 +51,4 @@ bool PositionSeek::MouseUp(long value, int button, bool onThumb) {
   return true;
 }
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

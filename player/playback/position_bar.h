@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 // Seconds rounded halves-to-even to a whole number, saturated to 32 bits.
 long RoundSeconds(double seconds);
@@ -50,4 +50,4 @@ class PositionSeek {
   std::string lastSkipText_;
 };
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

@@ -1,6 +1,6 @@
 #include "player/playback/skin_buttons.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 ButtonCommand CommandFor(ButtonKind kind, std::string_view action, int shift) {
   switch (kind) {
@@ -86,4 +86,4 @@ ButtonResponse SkinButtons::MouseUp(ButtonKind kind, int button, bool inside, bo
   return r;
 }
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 enum class ButtonKind {
   Push,       // two cells: "Close", "Minimize", "System Menu"
@@ -65,4 +65,4 @@ class SkinButtons {
   int lastHover_ = 0;
 };
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

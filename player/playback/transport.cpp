@@ -6,7 +6,7 @@
 
 #include "player/library/playlist_store.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 std::optional<PlayerState> StateFromPlayState(long playState) {
   switch (playState) {
@@ -252,13 +252,13 @@ void Transport::PlaySelected() {
   int i = list_.ListIndex();
   if (i < 0 || i >= list_.Count()) return;
   std::string p = list_.PathAt(i);
-  if (library::IsPauseEntry(p)) {
+  if (vorne::player::library::IsPauseEntry(p)) {
     playbackActive_ = true;
     StopOwn();
-    pauseWait_ = StartWait(library::PauseSeconds(p), WaitingText(library::PauseSecondsText(p)));
+    pauseWait_ = StartWait(vorne::player::library::PauseSeconds(p), WaitingText(vorne::player::library::PauseSecondsText(p)));
     return;
   }
-  std::string path = library::FixFileName(p, list_.ListFile());
+  std::string path = vorne::player::library::FixFileName(p, list_.ListFile());
   if (!host_.FileExists(path)) {
     host_.ShowMissing(path);
     return;
@@ -279,4 +279,4 @@ void Transport::Shutdown() {
   closed_ = true;
 }
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 
 enum class PlayerState { Playing = 0, Stopped = 1, Paused = 2, Closed = 3 };
 
@@ -187,4 +187,4 @@ class Transport {
   std::optional<Wait> pauseWait_;
 };
 
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

@@ -1,7 +1,7 @@
 #include "player/preferences/preferences_dialog.h"
 
 #include "player/dialogs/child_controls.h"
-#include "player/icons/icons_win.h"
+#include "player/icons/icons.h"
 #include "runtime/forms/child_windows.h"
 #include "runtime/registry/associate.h"
 #include "runtime/forms/dialogs.h"
@@ -20,7 +20,7 @@ constexpr int kWidth = 540;
 
 }  // namespace
 
-FrmOptions::FrmOptions(OptionsFile& options, OptionsDialogHost& host, library::Registry& registry,
+FrmOptions::FrmOptions(OptionsFile& options, OptionsDialogHost& host, vorne::registry::Registry& registry,
                        std::string programBase, HINSTANCE module)
     : Form("frmOptions"),
       TS(*this, "TS"),
@@ -203,7 +203,7 @@ void FrmOptions::Form_Load() {
                "Length of time to wait before updating Song Information Display and System Tray ToolTip");
 
     // The pictures: six tray pictures; the type icons counted from the resources.
-    trayPictures_ = icons::LoadTrayPictures(module_);
+    trayPictures_ = vorne::player::icons::LoadTrayPictures(module_);
     const int trayMax = trayPictures_ ? ImageList_GetImageCount(trayPictures_) : 1;
     SendMessageA(tray, TBM_SETRANGEMAX, TRUE, trayMax);
     const int iconMax = TypeIconMax([this](int id) {
@@ -326,7 +326,7 @@ void FrmOptions::ShowTrayPreview() {
 }
 
 void FrmOptions::ShowTypeIconPreview(int sliderId, int picId) {
-    SetIcon(picId, icons::LoadFileTypeIcon(Position(Item(sliderId)), kTypeIconSize, module_));
+    SetIcon(picId, vorne::player::icons::LoadFileTypeIcon(Position(Item(sliderId)), kTypeIconSize, module_));
 }
 
 void FrmOptions::SliderMoved(int id) {
@@ -398,8 +398,8 @@ void FrmOptions::SetRowTicked(int row, bool on) {
 void FrmOptions::List1_Click(int row) {
     std::string progId, command;
     if (row >= 0 && row < static_cast<int>(rows_.size()) && !IsHeading(rows_[static_cast<size_t>(row)])) {
-        progId = library::QueryFileType(registry_, rows_[static_cast<size_t>(row)], library::ftqProgId);
-        command = library::QueryFileType(registry_, rows_[static_cast<size_t>(row)], library::ftqCommand);
+        progId = vorne::registry::QueryFileType(registry_, rows_[static_cast<size_t>(row)], vorne::registry::ftqProgId);
+        command = vorne::registry::QueryFileType(registry_, rows_[static_cast<size_t>(row)], vorne::registry::ftqCommand);
     }
     SetWindowTextA(Item(idWith), progId.c_str());
     SetWindowTextA(Item(idWith1), command.c_str());

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "runtime/registry/registry.h"
-#include "player/preferences/preferences_model.h"
+#include "player/preferences/preferences_core.h"
 #include "runtime/forms/forms.h"
 #include "runtime/forms/tab_strip.h"
 
@@ -31,7 +31,7 @@ public:
     // types are bound; programBase: folder and program name without
     // extension (ProgramBase). Type icons and tray pictures come from the
     // resources of module (the program by default).
-    FrmOptions(OptionsFile& options, OptionsDialogHost& host, library::Registry& registry, std::string programBase,
+    FrmOptions(OptionsFile& options, OptionsDialogHost& host, vorne::registry::Registry& registry, std::string programBase,
                HINSTANCE module = nullptr);
     ~FrmOptions() override;
 
@@ -93,7 +93,7 @@ private:
 
     OptionsFile& options_;
     OptionsDialogHost& host_;
-    library::Registry& registry_;
+    vorne::registry::Registry& registry_;
     std::string programBase_;
     HINSTANCE module_;
     std::array<HWND, 3> pages_{};

@@ -1,6 +1,6 @@
 #include "player/skin/designer.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 const char* const kSkinObjectKinds[4] = {"Static Label", "Scrolling Label", "Image", "Scroll Bar"};
 
@@ -118,4 +118,4 @@ void ElementDesigner::ActionsClick() {
     }
 }
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

@@ -13,7 +13,7 @@
 #include "runtime/forms/control.h"
 #include "runtime/forms/state_controls.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 // The kind list, in kind order.
 extern const char* const kSkinObjectKinds[4];  // "Static Label", "Scrolling Label", "Image", "Scroll Bar"
@@ -77,4 +77,4 @@ private:
     ActionLists lists_;
 };
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

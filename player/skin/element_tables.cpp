@@ -1,6 +1,6 @@
 #include "player/skin/element_tables.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 std::string StaticLabelText(std::string_view action, std::string_view txt) {
     if (!txt.empty()) return std::string(txt);
@@ -12,4 +12,4 @@ std::string ScrollingLabelText(bool captionShown, std::string_view txt, std::str
     return txt.empty() ? std::string("0") : std::string(txt);
 }
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

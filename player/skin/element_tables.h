@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 inline constexpr int kTableSize = 100;
 inline constexpr int kMaxElementIndex = kTableSize - 1;  // 99
@@ -63,4 +63,4 @@ std::string StaticLabelText(std::string_view action, std::string_view txt);
 // the version ("Vorne  - " + versionText).
 std::string ScrollingLabelText(bool captionShown, std::string_view txt, std::string_view versionText);
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

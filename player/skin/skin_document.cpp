@@ -6,7 +6,7 @@
 
 #include "runtime/basic/basic.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 namespace {
 
@@ -187,4 +187,4 @@ ReadResult ReadSkinDocument(std::string_view data, SkinDocument& doc) {
     return ReadSkin(SplitSkinLines(data), reader);
 }
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

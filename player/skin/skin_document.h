@@ -12,7 +12,7 @@
 
 #include "player/skin/skin_file.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 struct SkinFont {
     std::string name = "MS Sans Serif";
@@ -113,4 +113,4 @@ void ApplyKeyedSetting(Record& o, const KeyedSetting& s, float xFactor = 1, floa
 // file order; values that do not convert leave the field as it was).
 ReadResult ReadSkinDocument(std::string_view data, SkinDocument& doc);
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

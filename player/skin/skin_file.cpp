@@ -7,7 +7,7 @@
 #include "components/scroller/scroller_dispids.h"
 #include "runtime/basic/basic.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 namespace {
 
@@ -63,7 +63,7 @@ std::optional<double> Number(std::string_view text) {
         if (!h) return std::nullopt;
         return static_cast<double>(*h);
     }
-    return vb::ParseNumberField(*w);
+    return vorne::basic::ParseNumberField(*w);
 }
 
 // The number rounded into a whole type by round (which raises an overflow
@@ -74,19 +74,19 @@ std::optional<T> Whole(std::string_view text, T (*round)(double)) {
     if (!v) return std::nullopt;
     try {
         return round(*v);
-    } catch (const vb::Error&) {
+    } catch (const vorne::basic::Error&) {
         return std::nullopt;
     }
 }
 
 }  // namespace
 
-std::vector<std::string> SplitSkinLines(std::string_view data) { return vb::SplitLines(data, false); }
+std::vector<std::string> SplitSkinLines(std::string_view data) { return vorne::basic::SplitLines(data, false); }
 
-bool IsSkinHeader(std::string_view firstLine) { return vb::UCase(firstLine) == kHeader; }
+bool IsSkinHeader(std::string_view firstLine) { return vorne::basic::UCase(firstLine) == kHeader; }
 
 bool KeyMatches(std::string_view line, std::string_view key) {
-    return line.size() >= key.size() && vb::UCase(line.substr(0, key.size())) == vb::UCase(key);
+    return line.size() >= key.size() && vorne::basic::UCase(line.substr(0, key.size())) == vorne::basic::UCase(key);
 }
 
 SkinKind KindFromText(std::string_view kindText) {
@@ -127,7 +127,7 @@ ReadResult ReadSkin(const std::vector<std::string>& lines, SkinReadHandler& hand
                 return ReadResult::UnexpectedEnd;
             }
             const std::string& keyed = lines[i++];
-            if (vb::UCase(keyed) == kEndOfObject) {
+            if (vorne::basic::UCase(keyed) == kEndOfObject) {
                 handler.EndObject(head, true);
                 break;
             }
@@ -201,9 +201,9 @@ std::vector<KeyedSetting> MatchKeyedLine(SkinKind kind, std::string_view line) {
     return out;
 }
 
-std::optional<int32_t> ToLong(std::string_view text) { return Whole(text, vb::CLng); }
+std::optional<int32_t> ToLong(std::string_view text) { return Whole(text, vorne::basic::CLng); }
 
-std::optional<int16_t> ToInteger(std::string_view text) { return Whole(text, vb::CInt); }
+std::optional<int16_t> ToInteger(std::string_view text) { return Whole(text, vorne::basic::CInt); }
 
 std::optional<float> ToSingle(std::string_view text) {
     auto v = Number(text);
@@ -212,10 +212,10 @@ std::optional<float> ToSingle(std::string_view text) {
 }
 
 std::optional<bool> ToBoolean(std::string_view text) {
-    if (auto b = vb::ParseBooleanField(text)) return b;
+    if (auto b = vorne::basic::ParseBooleanField(text)) return b;
     auto v = Number(text);
     if (!v) return std::nullopt;
     return *v != 0.0;
 }
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

@@ -12,7 +12,7 @@
 
 #include "components/scroller/scroller_dispids.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 
 // The lines of a skin file: CR LF or a lone CR ends a line; a lone LF is
 // part of the line's text. A last line without an ending counts; a file
@@ -144,4 +144,4 @@ std::optional<float> ToSingle(std::string_view text);
 // "True"/"False" in any letter case, or a number (0 false, else true).
 std::optional<bool> ToBoolean(std::string_view text);
 
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

@@ -5,7 +5,7 @@
 
 #include "runtime/bitmap/bmp_core.h"
 
-namespace vorne::skinart {
+namespace vorne::player::skin_art {
 
 Colour Mix(Colour a, Colour b, float t) {
     return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
@@ -130,4 +130,4 @@ std::vector<std::uint8_t> Canvas::ToBmp() const {
     return bitmap::EncodeBmp(image, bitmap::kPixelsPerMetreAt72Dpi);
 }
 
-}  // namespace vorne::skinart
+}  // namespace vorne::player::skin_art

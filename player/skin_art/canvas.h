@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace vorne::skinart {
+namespace vorne::player::skin_art {
 
 struct Colour {
     float r, g, b;  // 0..255
@@ -63,4 +63,4 @@ private:
     std::vector<std::uint8_t> rgb_;
 };
 
-}  // namespace vorne::skinart
+}  // namespace vorne::player::skin_art

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vorne::skinart {
+namespace vorne::player::skin_art {
 
 const std::vector<ArtSpec>& SkinArtSpecs() {
     static const std::vector<ArtSpec> layouts = {
@@ -478,4 +478,4 @@ Canvas PreviewSheet(const std::vector<ArtPiece>& pieces) {
     return sheet;
 }
 
-}  // namespace vorne::skinart
+}  // namespace vorne::player::skin_art

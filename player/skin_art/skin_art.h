@@ -9,7 +9,7 @@
 
 #include "player/skin_art/canvas.h"
 
-namespace vorne::skinart {
+namespace vorne::player::skin_art {
 
 // Where the built-in skin shows each picture on the background (pixels), so
 // that a button's corners carry the background they sit on.
@@ -45,4 +45,4 @@ Canvas AssembleFace(const std::vector<ArtPiece>& pieces, int cell);
 // every strip and track below them on a neutral ground.
 Canvas PreviewSheet(const std::vector<ArtPiece>& pieces);
 
-}  // namespace vorne::skinart
+}  // namespace vorne::player::skin_art

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const auto pieces = vorne::skinart::DrawSkinArt();
+    const auto pieces = vorne::player::skin_art::DrawSkinArt();
     std::string script = "// Built-in skin pictures, written by vorne_skin_art.\n";
     for (const auto& p : pieces) {
         const std::string path = folder + "/" + std::to_string(p.layout.id) + ".bmp";
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (!preview.empty() && !WriteFile(preview, vorne::skinart::PreviewSheet(pieces).ToBmp())) {
+    if (!preview.empty() && !WriteFile(preview, vorne::player::skin_art::PreviewSheet(pieces).ToBmp())) {
         std::fprintf(stderr, "cannot write %s\n", preview.c_str());
         return 1;
     }

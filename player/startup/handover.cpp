@@ -4,7 +4,7 @@
 
 #include "player/library/playlist_store.h"
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 
 std::string HandOverBytes(std::string_view ansiCommandLine) {
     if (ansiCommandLine.empty()) return std::string(1, '\0');
@@ -49,7 +49,7 @@ ParsedCommand ClassifyCommand(std::string_view commandLine) {
     const std::string last4 = Upper(s.size() >= 4 ? s.substr(s.size() - 4) : s);
     if (last4 == ".VNA" || last4 == ".M3U" || last4 == ".PLS") {
         p.kind = CommandKind::LoadPlayList;
-    } else if (library::IsValidFileType(library::FileExtension(p.path))) {
+    } else if (vorne::player::library::IsValidFileType(vorne::player::library::FileExtension(p.path))) {
         p.kind = CommandKind::AddFile;
     } else {
         p.kind = CommandKind::LoadGeneric;
@@ -57,4 +57,4 @@ ParsedCommand ClassifyCommand(std::string_view commandLine) {
     return p;
 }
 
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 
 inline constexpr char kInstanceTag[] = "TessarinSTARTUPDEMO";
 inline constexpr char kMutexName[] = "TessarinSTARTUPDEMO_APPLICATION_MUTEX";
@@ -57,4 +57,4 @@ struct ParsedCommand {
 // a single zero character) only activates the window.
 ParsedCommand ClassifyCommand(std::string_view commandLine);
 
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

@@ -2,7 +2,7 @@
 
 #include "player/startup/handover.h"
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 
 bool InstanceLock::IsFirstInstance(const char* name) {
     Release();
@@ -82,4 +82,4 @@ bool HandToRunningInstance(const std::string& ansiCommandLine) {
     return true;
 }
 
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

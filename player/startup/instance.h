@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 
 class InstanceLock {
 public:
@@ -48,4 +48,4 @@ bool SendHandOver(HWND target, const std::string& ansiCommandLine);
 // was found.
 bool HandToRunningInstance(const std::string& ansiCommandLine);
 
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

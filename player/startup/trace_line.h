@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 
 inline void AppendTraceLine(const char* envVar, const char* line) {
     const char* path = std::getenv(envVar);
@@ -18,4 +18,4 @@ inline void AppendTraceLine(const char* envVar, const char* line) {
     }
 }
 
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

@@ -121,7 +121,7 @@ class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer
     Close();
     fileName_ = name;
     if (name.empty()) {
-      ChangeState(media::kStateClosed);
+      ChangeState(vorne::mediaplayer::kStateClosed);
       return;
     }
     HRESULT hr = BuildGraph(name);
@@ -135,19 +135,19 @@ class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer
   void Play() {
     RequireMedia();
     if (FAILED(control_->Run())) throw com::ComError(E_FAIL);
-    ChangeState(media::kStatePlaying);
+    ChangeState(vorne::mediaplayer::kStatePlaying);
   }
   void Pause() {
     RequireMedia();
     control_->Pause();
-    ChangeState(media::kStatePaused);
+    ChangeState(vorne::mediaplayer::kStatePaused);
   }
   void Stop() {
     RequireMedia();
     control_->Stop();
     LONGLONG zero = 0;
     if (seeking_) seeking_->SetPositions(&zero, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
-    ChangeState(media::kStateStopped);
+    ChangeState(vorne::mediaplayer::kStateStopped);
   }
   double Duration() const {
     LONGLONG d = 0;
@@ -183,14 +183,14 @@ class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer
     if (FAILED(hr)) return hr;
     // The plain window renderer goes in first, so the render uses it: it
     // needs no presenter of the video card's.
-    auto renderer = Ptr<IBaseFilter>::Adopt(media::AddPlainVideoRenderer(graph_.Get()));
+    auto renderer = Ptr<IBaseFilter>::Adopt(vorne::mediaplayer::AddPlainVideoRenderer(graph_.Get()));
     hr = graph_->RenderFile(name.c_str(), nullptr);
     if (FAILED(hr)) return hr;
     // The main player plays the sound: every renderer of sound leaves the
     // graph, and what fed it stays unconnected.
-    media::RemoveRenderersOf(graph_.Get(), MEDIATYPE_Audio);
-    rendersSound_ = media::HasRendererOf(graph_.Get(), MEDIATYPE_Audio);
-    media::RemoveIfUnconnected(graph_.Get(), renderer.Get());
+    vorne::mediaplayer::RemoveRenderersOf(graph_.Get(), MEDIATYPE_Audio);
+    rendersSound_ = vorne::mediaplayer::HasRendererOf(graph_.Get(), MEDIATYPE_Audio);
+    vorne::mediaplayer::RemoveIfUnconnected(graph_.Get(), renderer.Get());
     control_ = graph_.As<IMediaControl>(IID_IMediaControl);
     seeking_ = graph_.As<IMediaSeeking>(IID_IMediaSeeking);
     graphEvents_ = graph_.As<IMediaEventEx>(IID_IMediaEventEx);
@@ -324,7 +324,7 @@ class VideoOnlyPlayer : public com::Object, public IDispatch, public VideoPlayer
   std::wstring fileName_;
   std::vector<Kept> kept_;
   SIZE videoSize_ = {0, 0};
-  long state_ = media::kStateClosed;
+  long state_ = vorne::mediaplayer::kStateClosed;
   long displaySize_ = kOwnSize;
   bool visible_ = false, fullScreen_ = false, rendersSound_ = false;
 };
@@ -333,18 +333,18 @@ constexpr WORD kGet = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
 constexpr WORD kGetPut = DISPATCH_PROPERTYGET | DISPATCH_METHOD | DISPATCH_PROPERTYPUT;
 
 const DispMember<VideoOnlyPlayer> kMembers[] = {
-    {media::kDispPlay, L"Play", DISPATCH_METHOD, [](VideoOnlyPlayer& s, DispCall&) { s.Play(); }},
-    {media::kDispPause, L"Pause", DISPATCH_METHOD, [](VideoOnlyPlayer& s, DispCall&) { s.Pause(); }},
-    {media::kDispStop, L"Stop", DISPATCH_METHOD, [](VideoOnlyPlayer& s, DispCall&) { s.Stop(); }},
-    {media::kDispDuration, L"Duration", kGet, [](VideoOnlyPlayer& s, DispCall& c) { c.ReturnDouble(s.Duration()); }},
-    {media::kDispFileName, L"FileName", kGetPut,
+    {vorne::mediaplayer::kDispPlay, L"Play", DISPATCH_METHOD, [](VideoOnlyPlayer& s, DispCall&) { s.Play(); }},
+    {vorne::mediaplayer::kDispPause, L"Pause", DISPATCH_METHOD, [](VideoOnlyPlayer& s, DispCall&) { s.Pause(); }},
+    {vorne::mediaplayer::kDispStop, L"Stop", DISPATCH_METHOD, [](VideoOnlyPlayer& s, DispCall&) { s.Stop(); }},
+    {vorne::mediaplayer::kDispDuration, L"Duration", kGet, [](VideoOnlyPlayer& s, DispCall& c) { c.ReturnDouble(s.Duration()); }},
+    {vorne::mediaplayer::kDispFileName, L"FileName", kGetPut,
      [](VideoOnlyPlayer& s, DispCall& c) {
        if (c.IsPut())
          s.Open(c.ValueString());
        else
          c.ReturnString(s.FileName());
      }},
-    {media::kDispPosition, L"CurrentPosition", kGetPut,
+    {vorne::mediaplayer::kDispPosition, L"CurrentPosition", kGetPut,
      [](VideoOnlyPlayer& s, DispCall& c) {
        if (c.IsPut()) {
          VARIANT& v = c.Value();
@@ -356,8 +356,8 @@ const DispMember<VideoOnlyPlayer> kMembers[] = {
          c.ReturnDouble(s.Position());
        }
      }},
-    {media::kDispPlayState, L"PlayState", kGet, [](VideoOnlyPlayer& s, DispCall& c) { c.ReturnLong(s.PlayState()); }},
-    {media::kDispDisplaySize, L"DisplaySize", kGetPut,
+    {vorne::mediaplayer::kDispPlayState, L"PlayState", kGet, [](VideoOnlyPlayer& s, DispCall& c) { c.ReturnLong(s.PlayState()); }},
+    {vorne::mediaplayer::kDispDisplaySize, L"DisplaySize", kGetPut,
      [](VideoOnlyPlayer& s, DispCall& c) {
        if (c.IsPut())
          s.SetDisplaySize(c.ValueLong());

@@ -89,7 +89,7 @@ void FrmVideo::Form_Unload(int&) {
   if (vid_) {
     IDispatch* d = vid_->Dispatch();
     VARIANT none = com::TextArg("");
-    com::PutProperty(d, media::kDispFileName, none);
+    com::PutProperty(d, vorne::mediaplayer::kDispFileName, none);
     VariantClear(&none);
     if (Released) Released(d);
     DestroyVideoPlayer(vid_);

@@ -9,7 +9,7 @@
 #include <limits>
 #include <system_error>
 
-namespace vb {
+namespace vorne::basic {
 
 const char* ErrorDescription(int number) {
   switch (number) {
@@ -377,4 +377,4 @@ bool WriteFileAtomic(const std::string& path, std::string_view data) {
 
 bool FileExists(const std::string& path) { return vorne::text::FileExists(path); }
 
-}  // namespace vb
+}  // namespace vorne::basic

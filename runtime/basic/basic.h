@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vb {
+namespace vorne::basic {
 
 // Boolean values as the language stores them in integers.
 constexpr int16_t True = -1;
@@ -139,4 +139,4 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 bool WriteFileAtomic(const std::string& path, std::string_view data);
 bool FileExists(const std::string& path);
 
-}  // namespace vb
+}  // namespace vorne::basic

@@ -1,7 +1,7 @@
 #pragma once
 // Message box and input box behind one seam. Code asks Dialogs() and never
 // the system directly, so a test can put scripted answers in place of the
-// real boxes. Window-free; the real boxes live in dialogs_win.cpp.
+// real boxes. Window-free; the real boxes live in dialogs_win32.cpp.
 #include <deque>
 #include <optional>
 #include <stdexcept>

@@ -3,7 +3,7 @@
 // message boxes: code asks a CommonDialog object, which asks FileDialogs(),
 // so a test can answer with scripted file names. A CommonDialog keeps its
 // settings and the file name of the last choice between boxes. Window-free;
-// the real boxes live in file_dialog_win.cpp.
+// the real boxes live in file_dialog_win32.cpp.
 #include <deque>
 #include <optional>
 #include <string>

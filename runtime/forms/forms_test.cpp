@@ -540,7 +540,7 @@ TEST(PictureFileTest, APictureLargerThanTheProgramsTakeIsRefused) {
     } cases[] = {{12000, 12000, false}, {4097, 4096, false}, {16777217, 1, false}, {4096, 4096, true}, {2, 3, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-        test_support::HugeBmpFile file(dir + "picture.bmp", c.width, c.height);
+        vorne::testing::HugeBmpFile file(dir + "picture.bmp", c.width, c.height);
         ASSERT_TRUE(file.Made());
         const PictureRef p = Picture::FromFile(file.Path());
         EXPECT_EQ(static_cast<bool>(p), c.loads);

@@ -30,9 +30,9 @@ void ComboBox::SetListIndex(int i) {
 }
 
 bool ComboBox::SetText(const std::string& text) {
-    const std::string wanted = vb::LCase(text);
+    const std::string wanted = vorne::basic::LCase(text);
     for (int i = 0; i < ListCount(); ++i) {
-        if (vb::LCase(items_[static_cast<size_t>(i)]) == wanted) {
+        if (vorne::basic::LCase(items_[static_cast<size_t>(i)]) == wanted) {
             SetListIndex(i);
             return true;
         }

@@ -4,7 +4,7 @@
 
 #include "runtime/basic/basic.h"
 
-namespace vorne::library {
+namespace vorne::registry {
 
 namespace {
 
@@ -160,7 +160,7 @@ RegStatus SetRegValue(Registry& reg, RegKey key, const std::string& valueName, u
             data.push_back('\0');
             return reg.SetValue(key, valueName, kRegSz, data);
         }
-        case kRegDword: return reg.SetValue(key, valueName, kRegDword, DwordBytes(vb::CLngSat(vb::Val(value))));
+        case kRegDword: return reg.SetValue(key, valueName, kRegDword, DwordBytes(vorne::basic::CLngSat(vorne::basic::Val(value))));
         default: return kRegOk;
     }
 }
@@ -172,4 +172,4 @@ RegStatus SetRegValue(Registry& reg, RegKey key, const std::string& valueName, u
     return kRegOk;
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::registry

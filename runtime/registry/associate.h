@@ -8,7 +8,7 @@
 
 #include "registry.h"
 
-namespace vorne::library {
+namespace vorne::registry {
 
 enum FileTypeQuery : int32_t {
     ftqCommand = 0,      // the ProgID's open command
@@ -53,4 +53,4 @@ RegStatus SetRegValue(Registry& reg, RegKey key, const std::string& valueName, u
 RegStatus SetRegValue(Registry& reg, RegKey key, const std::string& valueName, uint32_t valueType,
                       int32_t value);
 
-}  // namespace vorne::library
+}  // namespace vorne::registry

@@ -1,6 +1,6 @@
 #pragma once
 // The registry as the association procedures use it: a handful of calls on
-// keys under HKEY_CLASSES_ROOT. RegistryWin32 (registry_win.h) talks to
+// keys under HKEY_CLASSES_ROOT. RegistryWin32 (registry_win32.h) talks to
 // advapi32; FakeRegistry keeps a tree in memory for the window-free tests.
 #include <cstdint>
 #include <map>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vorne::library {
+namespace vorne::registry {
 
 // Win32 status codes (ERROR_SUCCESS and the few the fake reports).
 using RegStatus = int32_t;
@@ -90,4 +90,4 @@ private:
     RegStatus fail_ = kRegOk;
 };
 
-}  // namespace vorne::library
+}  // namespace vorne::registry

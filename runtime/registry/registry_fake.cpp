@@ -2,7 +2,7 @@
 
 #include "registry.h"
 
-namespace vorne::library {
+namespace vorne::registry {
 
 namespace {
 
@@ -139,4 +139,4 @@ const FakeRegistry::Value* FakeRegistry::Get(const std::string& path, const std:
     return it == n->values.end() ? nullptr : &it->second;
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::registry

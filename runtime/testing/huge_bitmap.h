@@ -11,7 +11,7 @@
 
 #include "runtime/text/ansi.h"
 
-namespace vorne::test_support {
+namespace vorne::testing {
 
 class HugeBmpFile {
 public:
@@ -54,4 +54,4 @@ private:
     bool made_ = false;
 };
 
-}  // namespace vorne::test_support
+}  // namespace vorne::testing

@@ -10,7 +10,7 @@
 #include "runtime/forms/forms.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::test_support {
+namespace vorne::testing {
 
 // Runs the message loop until pred() holds or ms have passed; pred()'s last
 // answer.
@@ -40,4 +40,4 @@ inline std::string ReadAll(const std::string& ansiPath) {
     return s;
 }
 
-}  // namespace vorne::test_support
+}  // namespace vorne::testing

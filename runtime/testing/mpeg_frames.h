@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace vorne::test_support {
+namespace vorne::testing {
 
 // n silent frames of MPEG 1 layer III at 128 kbit/s, 44.1 kHz.
 inline std::string MpegFrames(int n) {
@@ -14,4 +14,4 @@ inline std::string MpegFrames(int n) {
     return s;
 }
 
-}  // namespace vorne::test_support
+}  // namespace vorne::testing

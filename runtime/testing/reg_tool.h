@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace vorne::test_support {
+namespace vorne::testing {
 
 // Runs a command line and returns what it printed (stdout and stderr).
 inline std::string Capture(std::string cmd, DWORD* exitCode = nullptr) {
@@ -59,4 +59,4 @@ inline bool RegKeyExists(const std::string& key) {
     return code == 0;
 }
 
-}  // namespace vorne::test_support
+}  // namespace vorne::testing

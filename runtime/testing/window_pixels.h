@@ -11,7 +11,7 @@
 #include "runtime/bitmap/bmp_core.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::test_support {
+namespace vorne::testing {
 
 // The w x h pixels that draw(dc) puts into a 32-bit top-down DIB section
 // (black where it draws nothing); dc is compatible with like.
@@ -127,4 +127,4 @@ inline void SaveWindowShot(HWND window, const std::string& name) {
     SaveScreenShot(r, name);
 }
 
-}  // namespace vorne::test_support
+}  // namespace vorne::testing

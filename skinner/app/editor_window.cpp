@@ -4,7 +4,7 @@
 #include <commdlg.h>
 
 #include "runtime/registry/associate.h"
-#include "runtime/registry/registry_win.h"
+#include "runtime/registry/registry_win32.h"
 #include "runtime/forms/child_windows.h"
 #include "runtime/forms/commands.h"
 #include "runtime/forms/help.h"
@@ -64,9 +64,9 @@ HWND frmSkinner::Child(const char* cls, const char* text, DWORD style, int id, i
 
 std::string SkinFileTypeCommand(const std::string& programPath) { return "\"" + programPath + "\""; }
 
-bool RegisterSkinFileType(library::Registry& reg, const std::string& programPath) {
-    return library::AssociateFileType(reg, ".vsk", "Vorne.Skin", "Vorne Skin", SkinFileTypeCommand(programPath),
-                                      programPath, "0") == library::kRegOk;
+bool RegisterSkinFileType(vorne::registry::Registry& reg, const std::string& programPath) {
+    return vorne::registry::AssociateFileType(reg, ".vsk", "Vorne.Skin", "Vorne Skin", SkinFileTypeCommand(programPath),
+                                      programPath, "0") == vorne::registry::kRegOk;
 }
 
 void frmSkinner::Form_Load() {
@@ -148,7 +148,7 @@ void frmSkinner::Form_Load() {
     char self[MAX_PATH] = {};
     const DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
     if (n > 0 && n < MAX_PATH) {
-        library::RegistryWin32 reg;
+        vorne::registry::RegistryWin32 reg;
         RegisterSkinFileType(reg, std::string(self, n));
     }
 }
@@ -241,7 +241,7 @@ void frmSkinner::SelectItem(SkinKind kind, int index) {
     const int k = static_cast<int>(kind);
     for (int i = 0; k >= 0 && k < 4 && i < static_cast<int>(m.Rows().size()); ++i) {
         const ObjectRow& r = m.Rows()[static_cast<size_t>(i)];
-        if (r.kind == kKindTexts[k] && skin::ToLong(r.ref) == index) {
+        if (r.kind == kKindTexts[k] && vorne::player::skin::ToLong(r.ref) == index) {
             m.SelectOnly(i);
             m.GetInfo();
             break;
@@ -372,7 +372,7 @@ void frmSkinner::cmdTypeIn_Click() {
     if (row >= 0 && row < static_cast<int>(editor_.Rows().size())) {
         const ObjectRow& r = editor_.Rows()[static_cast<size_t>(row)];
         const int kind = KindPosition(r.kind);
-        const auto index = skin::ToLong(r.ref);
+        const auto index = vorne::player::skin::ToLong(r.ref);
         if (kind >= 0 && index && editor_.SetEditTarget(static_cast<SkinKind>(kind), static_cast<int>(*index)))
             wh_->Open(hWnd());
     }

@@ -27,7 +27,7 @@ namespace vorne::skinner {
 std::string SkinFileTypeCommand(const std::string& programPath);
 // Binds ".vsk" to "Vorne.Skin" ("Vorne Skin") opened by the program, with
 // the program's first icon; false when the registry refused.
-bool RegisterSkinFileType(library::Registry& reg, const std::string& programPath);
+bool RegisterSkinFileType(vorne::registry::Registry& reg, const std::string& programPath);
 
 class frmSkinner : public forms::Form {
 public:

@@ -16,7 +16,7 @@ namespace vorne::skinner {
 
 namespace {
 
-namespace ids = player::ids;
+namespace ids = vorne::components;
 constexpr DISPID kBarType = SCROLLBAR_DISPID_BARTYPE;
 
 // An event argument as a number (by reference or by value), 0 when absent.
@@ -31,7 +31,7 @@ double EventNumber(DISPPARAMS* params, UINT i) {
 
 // The system's font box preset from font and colour (screen and printer
 // fonts, with the effects part).
-bool SystemFontBox(HWND owner, skin::SkinFont& font, int32_t& colour) {
+bool SystemFontBox(HWND owner, vorne::player::skin::SkinFont& font, int32_t& colour) {
     LOGFONTA lf{};
     lf.lfHeight = activex::ScreenFontHeight(font.size);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
@@ -87,19 +87,19 @@ com::Ptr<IPictureDisp> ComponentPicture(const EditorPictureRef& p) {
     return activex::PictureFromBitmap(copy, true);
 }
 
-void PutFont(IDispatch* d, const skin::SkinFont& f) {
+void PutFont(IDispatch* d, const vorne::player::skin::SkinFont& f) {
     com::Variant font;
-    if (FAILED(com::GetProperty(d, skin::kDispidFont, &font)) || !font.AsDispatch()) return;
+    if (FAILED(com::GetProperty(d, vorne::player::skin::kDispidFont, &font)) || !font.AsDispatch()) return;
     IDispatch* fd = font.AsDispatch();
-    PutText(fd, skin::kFontName, f.name);
-    com::PutProperty(fd, skin::kFontSize, com::DoubleArg(f.size));
-    com::PutProperty(fd, skin::kFontBold, com::BoolArg(f.bold));
-    com::PutProperty(fd, skin::kFontItalic, com::BoolArg(f.italic));
-    com::PutProperty(fd, skin::kFontUnderline, com::BoolArg(f.underline));
-    com::PutProperty(fd, skin::kFontStrikethrough, com::BoolArg(f.strikethrough));
+    PutText(fd, vorne::player::skin::kFontName, f.name);
+    com::PutProperty(fd, vorne::player::skin::kFontSize, com::DoubleArg(f.size));
+    com::PutProperty(fd, vorne::player::skin::kFontBold, com::BoolArg(f.bold));
+    com::PutProperty(fd, vorne::player::skin::kFontItalic, com::BoolArg(f.italic));
+    com::PutProperty(fd, vorne::player::skin::kFontUnderline, com::BoolArg(f.underline));
+    com::PutProperty(fd, vorne::player::skin::kFontStrikethrough, com::BoolArg(f.strikethrough));
 }
 
-forms::FontSpec FontOf(const skin::SkinFont& f) {
+forms::FontSpec FontOf(const vorne::player::skin::SkinFont& f) {
     forms::FontSpec s;
     s.name = f.name;
     s.size = f.size;
@@ -113,7 +113,7 @@ frmPrev::frmPrev(SkinEditor& editor) : Form("frmPrev"), editor_(editor) {
     SetCaption("Vorne Skin Preview");
     editor_.SetPreview(this);
     ShowMenu = [this](forms::MenuItem& menu) { forms::PopupMenu(*this, menu); };
-    ChooseFont = [this](skin::SkinFont& f, int32_t& c) { return SystemFontBox(hWnd(), f, c); };
+    ChooseFont = [this](vorne::player::skin::SkinFont& f, int32_t& c) { return SystemFontBox(hWnd(), f, c); };
     ChooseColour = [this](int32_t& c) { return SystemColourBox(hWnd(), c); };
     MakeMenus();
 }
@@ -229,18 +229,18 @@ void frmPrev::ShowElement(const PreviewElement& e) {
             if (!(*SLabels)[e.index] && FAILED(SLabels->Load(e.index))) break;
             activex::ControlSite* s = (*SLabels)[e.index];
             IDispatch* d = s->Control();
-            PutLong(d, ids::kScrollerForeColor, e.foreColor);
-            PutLong(d, ids::kScrollerBackColor, e.backColor);
-            PutLong(d, ids::kScrollerTextAlignment, e.textAlign);
-            PutLong(d, ids::kScrollerHorizontalAlignment, e.hAlign);
-            PutLong(d, ids::kScrollerVerticalAlignment, e.vAlign);
-            PutLong(d, ids::kScrollerDirection, e.scrollDir);
-            PutLong(d, ids::kScrollerSpeed, e.scrollSpeed);
+            PutLong(d, vorne::components::kScrollerForeColor, e.foreColor);
+            PutLong(d, vorne::components::kScrollerBackColor, e.backColor);
+            PutLong(d, vorne::components::kScrollerTextAlignment, e.textAlign);
+            PutLong(d, vorne::components::kScrollerHorizontalAlignment, e.hAlign);
+            PutLong(d, vorne::components::kScrollerVerticalAlignment, e.vAlign);
+            PutLong(d, vorne::components::kScrollerDirection, e.scrollDir);
+            PutLong(d, vorne::components::kScrollerSpeed, e.scrollSpeed);
             PutFont(d, e.font);
-            PutText(d, ids::kScrollerCaption, e.caption);
-            com::PutProperty(d, ids::kScrollerEnabled, com::BoolArg(e.enabled));
+            PutText(d, vorne::components::kScrollerCaption, e.caption);
+            com::PutProperty(d, vorne::components::kScrollerEnabled, com::BoolArg(e.enabled));
             s->Move(static_cast<float>(x), static_cast<float>(y), static_cast<float>(w), static_cast<float>(h));
-            com::CallMethod(d, skin::kDispidResetScroll);
+            com::CallMethod(d, vorne::player::skin::kDispidResetScroll);
             s->SetVisible(e.visible);
             s->ZOrder(0);
             break;
@@ -250,11 +250,11 @@ void frmPrev::ShowElement(const PreviewElement& e) {
             if (!(*ScrollBars)[e.index] && FAILED(ScrollBars->Load(e.index))) break;
             activex::ControlSite* s = (*ScrollBars)[e.index];
             IDispatch* d = s->Control();
-            com::PutProperty(d, ids::kBarEnabled, com::BoolArg(e.enabled));
+            com::PutProperty(d, vorne::components::kBarEnabled, com::BoolArg(e.enabled));
             PutLong(d, kBarType, e.barType);
             auto bar = ComponentPicture(e.picture), thumb = ComponentPicture(e.buttonPicture);
-            com::PutRefProperty(d, ids::kBarPicture, com::DispatchArg(bar.Get()));
-            com::PutRefProperty(d, ids::kBarButtonPicture, com::DispatchArg(thumb.Get()));
+            com::PutRefProperty(d, vorne::components::kBarPicture, com::DispatchArg(bar.Get()));
+            com::PutRefProperty(d, vorne::components::kBarButtonPicture, com::DispatchArg(thumb.Get()));
             s->Move(static_cast<float>(x), static_cast<float>(y), static_cast<float>(w), static_cast<float>(h));
             s->SetVisible(e.visible);
             s->ZOrder(0);
@@ -368,9 +368,9 @@ void frmPrev::ElementMouseUp(SkinKind kind, int index, int button, float, float)
 
 void frmPrev::ComponentEvent(SkinKind kind, activex::ControlSite& site, DISPID event, DISPPARAMS* params) {
     const bool bar = kind == SkinKind::ScrollBar;
-    const DISPID down = bar ? ids::kBarEventMouseDown : ids::kScrollerEventMouseDown;
-    const DISPID move = bar ? ids::kBarEventMouseMove : ids::kScrollerEventMouseMove;
-    const DISPID up = bar ? ids::kBarEventMouseUp : ids::kScrollerEventMouseUp;
+    const DISPID down = bar ? vorne::components::kBarEventMouseDown : vorne::components::kScrollerEventMouseDown;
+    const DISPID move = bar ? vorne::components::kBarEventMouseMove : vorne::components::kScrollerEventMouseMove;
+    const DISPID up = bar ? vorne::components::kBarEventMouseUp : vorne::components::kScrollerEventMouseUp;
     if (event != down && event != move && event != up) return;
     const int button = static_cast<int>(EventNumber(params, 0));
     const float x = static_cast<float>(EventNumber(params, 2)), y = static_cast<float>(EventNumber(params, 3));

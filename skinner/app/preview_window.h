@@ -35,7 +35,7 @@ public:
     // answers in its place).
     std::function<void(forms::MenuItem& menu)> ShowMenu;
     // The font and colour boxes: true with the choice, false when cancelled.
-    std::function<bool(skin::SkinFont& font, int32_t& colour)> ChooseFont;
+    std::function<bool(vorne::player::skin::SkinFont& font, int32_t& colour)> ChooseFont;
     std::function<bool(int32_t& colour)> ChooseColour;
     // Makes the editor's windows topmost or not around the speed box.
     std::function<void(bool onTop)> SetWindowsOnTop;

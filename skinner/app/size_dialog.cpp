@@ -77,7 +77,7 @@ void frmWH::RefreshValues() {
     // Filling the boxes is no edit: the element keeps its exact place and
     // the skin is not marked changed.
     refreshing_ = true;
-    for (int b = 0; b < 4; ++b) forms::SetChildText(boxes_[b], vb::CStr(Pixels(static_cast<TypeInBox>(b))));
+    for (int b = 0; b < 4; ++b) forms::SetChildText(boxes_[b], vorne::basic::CStr(Pixels(static_cast<TypeInBox>(b))));
     refreshing_ = false;
 }
 
@@ -91,7 +91,7 @@ void frmWH::BoxChanged(TypeInBox b) {
         SendMessageA(box, EM_SETSEL, shown.size(), shown.size());
         return;
     }
-    editor_.TypeIn(b, vb::Val(shown));
+    editor_.TypeIn(b, vorne::basic::Val(shown));
 }
 
 LRESULT frmWH::Form_Message(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {

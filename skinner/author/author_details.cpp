@@ -13,7 +13,7 @@ AuthorEntries& AuthorInfo() {
     return entries;
 }
 
-std::string OneLine(std::string_view text) { return skin::OneLine(text); }
+std::string OneLine(std::string_view text) { return vorne::player::skin::OneLine(text); }
 
 std::string AuthorFilePath(const std::string& programFolder) {
     std::string path = programFolder;
@@ -31,9 +31,9 @@ void ReadAuthorFile(const std::string& path, AuthorEntries& into) {
     into = AuthorEntries{};
     // Opening for appending creates the file on the first run.
     if (std::FILE* f = text::OpenFile(path, "ab")) std::fclose(f);
-    auto data = vb::ReadWholeFile(path);
+    auto data = vorne::basic::ReadWholeFile(path);
     if (!data) return;
-    vb::LineReader reader(*data, true);
+    vorne::basic::LineReader reader(*data, true);
     std::string line;
     for (int k = 0; k < kAuthorEntries && reader.ReadLine(line); ++k) into[static_cast<size_t>(k)] = line;
 }
@@ -45,7 +45,7 @@ std::string AuthorFileText(const AuthorEntries& entries) {
 }
 
 bool WriteAuthorFile(const std::string& path, const AuthorEntries& entries) {
-    return vb::WriteFileAtomic(path, AuthorFileText(entries));
+    return vorne::basic::WriteFileAtomic(path, AuthorFileText(entries));
 }
 
 }  // namespace vorne::skinner

@@ -21,7 +21,7 @@ bool Known(SkinKind kind) { return kind != SkinKind::Other; }
 
 std::string FolderKey(std::string folder) {
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
-    return vb::UCase(folder);
+    return vorne::basic::UCase(folder);
 }
 
 int CellsOfImageAction(int p, int listCount) {
@@ -89,18 +89,18 @@ std::string MakeTextString(std::string_view f) {
 }
 
 int KindPosition(std::string_view kindText) {
-    const SkinKind k = skin::KindFromText(kindText);
+    const SkinKind k = vorne::player::skin::KindFromText(kindText);
     return Known(k) ? static_cast<int>(k) : -1;
 }
 
-std::string TypeInText(std::string_view text) { return vb::CStr(vb::Val(text)); }
+std::string TypeInText(std::string_view text) { return vorne::basic::CStr(vorne::basic::Val(text)); }
 
 // --- construction and state --------------------------------------------------------------------
 
 SkinEditor::SkinEditor(PictureService& pictures, activex::TwipsScale scale)
     : pictures_(pictures),
       scale_(scale),
-      designer_(cmboObjects, cmboActions, img1, img2, txtCaption, skin::ActionLists::Editor) {
+      designer_(cmboObjects, cmboActions, img1, img2, txtCaption, vorne::player::skin::ActionLists::Editor) {
     for (int k = 0; k < 4; ++k) templates_[static_cast<size_t>(k)] = Template(static_cast<SkinKind>(k));
     txtBackPath.OnChange = [this] { SkinChanged = true; };
     designer_.FillKinds();
@@ -205,7 +205,7 @@ void SkinEditor::ShowBackground(EditorPictureRef p) {
 
 void SkinEditor::RememberSource(const std::string& fullPath) {
     const std::string name = ChopPath(fullPath);
-    if (!name.empty()) sources_[vb::UCase(name)] = text::ChopFileOff(fullPath);
+    if (!name.empty()) sources_[vorne::basic::UCase(name)] = text::ChopFileOff(fullPath);
 }
 
 // --- modes and reset -----------------------------------------------------------------------------
@@ -364,7 +364,7 @@ void SkinEditor::cmdSave_Click() {
     cmdSave.SetEnabled(false);
     cmdCancel.SetEnabled(false);
     const std::string kindText = cmboObjects.Text();
-    const SkinKind kind = skin::KindFromText(kindText);
+    const SkinKind kind = vorne::player::skin::KindFromText(kindText);
     const int p = cmboActions.ListIndex();
     for (ObjectRow& row : rows_) {
         if (!row.selected || row.kind != kindText) continue;
@@ -373,7 +373,7 @@ void SkinEditor::cmdSave_Click() {
         row.img1 = img1.Visible() ? Image1File : std::string();
         row.img2 = img2.Visible() ? Image2File : std::string();
         row.caption = txtCaption.Visible() ? txtCaption.Text() : std::string();
-        auto idx = skin::ToInteger(row.ref);
+        auto idx = vorne::player::skin::ToInteger(row.ref);
         PreviewElement* e = idx ? MutableElement(kind, *idx) : nullptr;
         if (!e) continue;
         switch (kind) {
@@ -402,8 +402,8 @@ void SkinEditor::cmdDel_Click() {
     for (;;) {
         auto it = std::find_if(rows_.begin(), rows_.end(), [](const ObjectRow& r) { return r.selected; });
         if (it == rows_.end()) break;
-        const SkinKind kind = skin::KindFromText(it->kind);
-        if (auto idx = skin::ToLong(it->ref); idx && Known(kind) && Array(kind).erase(*idx) && sink_)
+        const SkinKind kind = vorne::player::skin::KindFromText(it->kind);
+        if (auto idx = vorne::player::skin::ToLong(it->ref); idx && Known(kind) && Array(kind).erase(*idx) && sink_)
             sink_->ElementUnloaded(kind, *idx);
         rows_.erase(it);
     }
@@ -445,7 +445,7 @@ void SkinEditor::cmdRemove2_Click() {
 }
 
 bool SkinEditor::SetScrollSpeed(PreviewElement& e, std::string_view text) {
-    auto v = skin::ToLong(text);
+    auto v = vorne::player::skin::ToLong(text);
     if (!v || *v < 0 || *v > 65535) return false;
     e.scrollSpeed = *v;
     return true;
@@ -461,7 +461,7 @@ bool SkinEditor::QueryDiscard(const std::function<bool()>& save) {
     return true;
 }
 
-class SkinEditor::Reader : public skin::SkinReadHandler {
+class SkinEditor::Reader : public vorne::player::skin::SkinReadHandler {
 public:
     Reader(SkinEditor& ed, std::string folder) : ed_(ed), folder_(std::move(folder)) {}
 
@@ -476,15 +476,15 @@ public:
             ed_.chkTrans.SetValue(forms::CheckBox::kUnchecked);
             return;
         }
-        if (auto c = skin::ToLong(v)) ed_.transColour = *c;
+        if (auto c = vorne::player::skin::ToLong(v)) ed_.transColour = *c;
         ed_.chkTrans.SetValue(forms::CheckBox::kChecked);
     }
     void BackTransTolerance(const std::string& v) override {
         if (v == "-1") return;
         // The slider refuses a value outside its range and keeps its own.
-        if (auto t = skin::ToLong(v); t && *t >= 0 && *t <= kMaxTolerance) ed_.tolerance = *t;
+        if (auto t = vorne::player::skin::ToLong(v); t && *t >= 0 && *t <= kMaxTolerance) ed_.tolerance = *t;
     }
-    void BeginObject(const skin::ObjectHead& h) override {
+    void BeginObject(const vorne::player::skin::ObjectHead& h) override {
         element_ = nullptr;
         const int kindPos = KindPosition(h.kind);
         // A kind this editor does not know is passed over to its end.
@@ -505,15 +505,15 @@ public:
         ed_.cmdNew_Click();
         ed_.readAction_.clear();
         if (ed_.rows_.size() == rows) return;
-        const skin::SkinKind kind = static_cast<SkinKind>(kindPos);
-        if (auto idx = skin::ToLong(ed_.rows_.back().ref)) element_ = ed_.MutableElement(kind, *idx);
+        const vorne::player::skin::SkinKind kind = static_cast<SkinKind>(kindPos);
+        if (auto idx = vorne::player::skin::ToLong(ed_.rows_.back().ref)) element_ = ed_.MutableElement(kind, *idx);
     }
-    void KeyedLine(const skin::ObjectHead& h, const std::string& line) override {
+    void KeyedLine(const vorne::player::skin::ObjectHead& h, const std::string& line) override {
         if (!element_) return;
-        for (const skin::KeyedSetting& s : skin::MatchKeyedLine(element_->kind, line))
-            skin::ApplyKeyedSetting(*element_, s, ed_.scale_.x, ed_.scale_.y);
+        for (const vorne::player::skin::KeyedSetting& s : vorne::player::skin::MatchKeyedLine(element_->kind, line))
+            vorne::player::skin::ApplyKeyedSetting(*element_, s, ed_.scale_.x, ed_.scale_.y);
     }
-    void EndObject(const skin::ObjectHead& h, bool complete) override {
+    void EndObject(const vorne::player::skin::ObjectHead& h, bool complete) override {
         if (element_) ed_.Notify(*element_);
         element_ = nullptr;
         if (!complete) forms::Dialogs().MsgBox("Unexpected End of File.", forms::vbOKOnly, {});
@@ -521,7 +521,7 @@ public:
 
 private:
     void Source(const std::string& name) {
-        if (!name.empty()) ed_.sources_[vb::UCase(name)] = folder_;
+        if (!name.empty()) ed_.sources_[vorne::basic::UCase(name)] = folder_;
     }
 
     SkinEditor& ed_;
@@ -530,17 +530,17 @@ private:
 };
 
 bool SkinEditor::OpenSkin(const std::string& path) {
-    auto data = vb::ReadWholeFile(path);
+    auto data = vorne::basic::ReadWholeFile(path);
     return OpenSkinData(path, data ? std::string_view(*data) : std::string_view());
 }
 
 bool SkinEditor::OpenSkinData(const std::string& path, std::string_view data) {
-    const std::vector<std::string> lines = skin::SplitSkinLines(data);
+    const std::vector<std::string> lines = vorne::player::skin::SplitSkinLines(data);
     // The skin is emptied first, so a file that is refused leaves an empty
     // skin (in the preview's size for one), not the old skin in that size.
     // The open command asks about unsaved changes before it gets here.
     CleanAll();
-    if (lines.empty() || !skin::IsSkinHeader(lines[0])) {
+    if (lines.empty() || !vorne::player::skin::IsSkinHeader(lines[0])) {
         forms::Dialogs().MsgBox("Invalid Skin File", forms::vbOKOnly, {});
         SkinChanged = false;
         return false;
@@ -548,30 +548,30 @@ bool SkinEditor::OpenSkinData(const std::string& path, std::string_view data) {
     SetCaption(CaptionForPath(path));
     currentSkinPath_ = path;
     Reader reader(*this, text::ChopFileOff(path));
-    skin::ReadSkin(lines, reader);
+    vorne::player::skin::ReadSkin(lines, reader);
     SkinChanged = false;
     return true;
 }
 
 // --- save ----------------------------------------------------------------------------------------
 
-skin::SkinDocument SkinEditor::Document() const {
-    skin::SkinDocument d;
+vorne::player::skin::SkinDocument SkinEditor::Document() const {
+    vorne::player::skin::SkinDocument d;
     d.info = AuthorInfo();
     d.backImage = txtBackPath.Text();
     d.transparent = chkTrans.Checked();
     d.transColour = transColour;
     d.transTolerance = tolerance;
     for (const ObjectRow& row : rows_) {
-        skin::SkinObjectData o;
+        vorne::player::skin::SkinObjectData o;
         o.kind = row.kind;
         o.name = row.name;
         o.action = row.action;
         o.img1 = row.img1;
         o.img2 = row.img2;
         o.txt = row.caption;
-        auto idx = skin::ToLong(row.ref);
-        if (const PreviewElement* e = idx ? Element(skin::KindFromText(row.kind), *idx) : nullptr) {
+        auto idx = vorne::player::skin::ToLong(row.ref);
+        if (const PreviewElement* e = idx ? Element(vorne::player::skin::KindFromText(row.kind), *idx) : nullptr) {
             o.left = e->left / scale_.x;
             o.top = e->top / scale_.y;
             o.width = e->width / scale_.x;
@@ -597,7 +597,7 @@ std::vector<std::string> SkinEditor::PicturesFromElsewhere(const std::string& sk
     std::vector<std::string> names;
     auto check = [&](const std::string& name) {
         if (name.empty()) return;
-        auto it = sources_.find(vb::UCase(name));
+        auto it = sources_.find(vorne::basic::UCase(name));
         if (it == sources_.end() || FolderKey(it->second) == target) return;
         if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     };
@@ -610,23 +610,23 @@ std::vector<std::string> SkinEditor::PicturesFromElsewhere(const std::string& sk
 }
 
 bool SkinEditor::SaveSkin(const std::string& path) {
-    if (path.empty() || vb::UCase(vb::Right(path, 5)) == "*.VSK") return false;
+    if (path.empty() || vorne::basic::UCase(vorne::basic::Right(path, 5)) == "*.VSK") return false;
     if (text::FileExists(path)) {
         SetCaption(CaptionForPath(path));
         // The author lines of the file being replaced become the details
         // the dialog offers; an empty file simply has none.
-        if (auto old = vb::ReadWholeFile(path)) {
-            const std::vector<std::string> lines = skin::SplitSkinLines(*old);
+        if (auto old = vorne::basic::ReadWholeFile(path)) {
+            const std::vector<std::string> lines = vorne::player::skin::SplitSkinLines(*old);
             for (size_t i = 1; i < lines.size(); ++i) {
                 for (int k = 0; k < 4; ++k) {
-                    if (skin::KeyMatches(lines[i], "INFO" + std::to_string(k) + "="))
+                    if (vorne::player::skin::KeyMatches(lines[i], "INFO" + std::to_string(k) + "="))
                         AuthorInfo()[static_cast<size_t>(k)] = lines[i].substr(6);
                 }
             }
         }
     }
     if (ShowAuthorDialog) ShowAuthorDialog();
-    if (!vb::WriteFileAtomic(path, skin::WriteSkinText(Document()))) {
+    if (!vorne::basic::WriteFileAtomic(path, vorne::player::skin::WriteSkinText(Document()))) {
         forms::Dialogs().MsgBox("The skin could not be saved as " + path + ". It is unchanged on disk.",
                                 forms::vbExclamation, {});
         return false;

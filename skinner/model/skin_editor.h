@@ -27,7 +27,7 @@
 
 namespace vorne::skinner {
 
-using skin::SkinKind;
+using vorne::player::skin::SkinKind;
 
 // A picture as the model sees it: its size in pixels. The window build
 // holds a bitmap behind it; tests hold nothing.
@@ -61,7 +61,7 @@ struct PreviewElement {
     int32_t captionAlign = 0;
     int32_t textAlign = 0, hAlign = 0, vAlign = 0, scrollDir = 0, scrollSpeed = 200;
     int32_t barType = 0;
-    skin::SkinFont font;
+    vorne::player::skin::SkinFont font;
     EditorPictureRef picture;        // Image: the shown cell; Scroll Bar: the track
     EditorPictureRef buttonPicture;  // Scroll Bar: the thumb strip
     int borderStyle = 0;             // Image: 1 when it has no picture file
@@ -136,7 +136,7 @@ public:
     std::string Image1File, Image2File;
     const EditorPictureRef& Image1() const { return img1Picture_; }
     const EditorPictureRef& Image2() const { return img2Picture_; }
-    skin::ElementDesigner& Designer() { return designer_; }
+    vorne::player::skin::ElementDesigner& Designer() { return designer_; }
     bool EditMode() const { return cmdSave.Enabled(); }
 
     // --- the object list and the elements
@@ -209,7 +209,7 @@ public:
     // The same for a file's bytes already read (path names it).
     bool OpenSkinData(const std::string& path, std::string_view data);
     // The whole skin as file data (positions in pixels).
-    skin::SkinDocument Document() const;
+    vorne::player::skin::SkinDocument Document() const;
     // Writes the skin to path after the author-details dialog; false (with
     // a message) when it could not be written. An empty path or "*.vsk"
     // writes nothing.
@@ -235,7 +235,7 @@ private:
     PictureService& pictures_;
     activex::TwipsScale scale_;
     PreviewSink* sink_ = nullptr;
-    skin::ElementDesigner designer_;
+    vorne::player::skin::ElementDesigner designer_;
     EditorPictureRef img1Picture_, img2Picture_, background_;
     std::vector<ObjectRow> rows_;
     int selectedItem_ = -1;

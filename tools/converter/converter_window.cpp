@@ -2,7 +2,7 @@
 
 #include "runtime/forms/help.h"
 #include "skinner/author/author_dialog.h"
-#include "tools/converter/picture_win.h"
+#include "tools/converter/picture_win32.h"
 #include "tools/converter/skin_export.h"
 
 namespace vorne::converter {

@@ -13,7 +13,7 @@ SheetLoad ReadSheetFile(const std::string& path,
     const auto found = FindFileNoCase(path);
     if (!found) return got;
     got.status = SheetLoad::Failed;
-    const auto bytes = vb::ReadWholeFile(*found);
+    const auto bytes = vorne::basic::ReadWholeFile(*found);
     if (!bytes) return got;
     if (auto pixels = decode(*bytes)) {
         got.pixels = std::move(*pixels);

@@ -17,7 +17,7 @@ std::vector<std::uint8_t> EncodeBmp(const PixelBuffer& picture) {
 bool SaveBmp(const std::string& path, const PixelBuffer& picture) {
     const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
     if (bytes.empty() || path.empty()) return false;
-    return vb::WriteFileAtomic(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return vorne::basic::WriteFileAtomic(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace vorne::stripmaker

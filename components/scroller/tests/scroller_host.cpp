@@ -4,7 +4,7 @@
 
 #include "runtime/testing/window_pixels.h"
 
-namespace vorne::scroller::test {
+namespace vorne::scroller::testing {
 
 namespace {
 
@@ -140,7 +140,7 @@ void ScrollerHost::UseInkColours() {
     control_->put_ForeColor(0x00000000);
 }
 
-bitmap::Image ScrollerHost::Pixels() const { return test_support::PrintClient(Window()); }
+bitmap::Image ScrollerHost::Pixels() const { return vorne::testing::PrintClient(Window()); }
 
 RECT ScrollerHost::Ink() const {
     const bitmap::Image px = Pixels();
@@ -188,4 +188,4 @@ float ScrollerHost::ClientHeightTwips() const {
     return r.bottom * twips_;
 }
 
-}  // namespace vorne::scroller::test
+}  // namespace vorne::scroller::testing

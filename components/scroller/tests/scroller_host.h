@@ -18,7 +18,7 @@
 #include "runtime/bitmap/bmp_core.h"
 #include "runtime/com/object.h"
 
-namespace vorne::scroller::test {
+namespace vorne::scroller::testing {
 
 // The OCX as a Windows path (the build's Unix path on drive Z:).
 std::wstring OcxPath();
@@ -87,4 +87,4 @@ private:
     float twips_ = 15.0f;
 };
 
-}  // namespace vorne::scroller::test
+}  // namespace vorne::scroller::testing

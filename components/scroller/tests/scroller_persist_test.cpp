@@ -10,7 +10,7 @@
 namespace vorne::scroller {
 namespace {
 
-using test::Recorder;
+using vorne::scroller::testing::Recorder;
 using Log = std::vector<std::string>;
 
 // A property bag in memory. Numbers convert to the asked type or overflow;
@@ -109,9 +109,9 @@ TEST_F(ScrollerPersistTest, ReadsAllKeysInOrderThenResets) {
   EXPECT_TRUE(model.timerOn());
   EXPECT_EQ(events.log, (Log{"ScrollStart"}));
   EXPECT_EQ(model.caption(), L"Hello");
-  EXPECT_FLOAT_EQ(model.width(), 5 * test::kCharWidth);
+  EXPECT_FLOAT_EQ(model.width(), 5 * vorne::scroller::testing::kCharWidth);
   EXPECT_FLOAT_EQ(model.left(), 3000);
-  EXPECT_FLOAT_EQ(model.top(), 300 - test::kLineHeight / 2);
+  EXPECT_FLOAT_EQ(model.top(), 300 - vorne::scroller::testing::kLineHeight / 2);
 }
 
 TEST_F(ScrollerPersistTest, MissingKeysReadAsDefaults) {
@@ -141,8 +141,8 @@ TEST_F(ScrollerPersistTest, StoredOffCentresWithoutEvents) {
   loadProperties(model, bag);
   EXPECT_FALSE(model.timerOn());
   EXPECT_EQ(events.log, Log{});
-  EXPECT_FLOAT_EQ(model.left(), 1500 - test::kCharWidth);
-  EXPECT_FLOAT_EQ(model.top(), 300 - test::kLineHeight);
+  EXPECT_FLOAT_EQ(model.left(), 1500 - vorne::scroller::testing::kCharWidth);
+  EXPECT_FLOAT_EQ(model.top(), 300 - vorne::scroller::testing::kLineHeight);
 }
 
 TEST_F(ScrollerPersistTest, RefusedValuesKeepTheirPartsAndReadingGoesOn) {
@@ -171,7 +171,7 @@ TEST_F(ScrollerPersistTest, RefusedValuesKeepTheirPartsAndReadingGoesOn) {
   EXPECT_EQ(model.scrollSpeed(), 250);
   EXPECT_EQ(model.caption(), L"Hi");
   EXPECT_EQ(model.verticalAlignment(), AlignBottom);
-  EXPECT_FLOAT_EQ(model.top(), 600 - test::kLineHeight);  // the reset still ran
+  EXPECT_FLOAT_EQ(model.top(), 600 - vorne::scroller::testing::kLineHeight);  // the reset still ran
   EXPECT_EQ(events.log, (Log{"ScrollStart"}));
 }
 

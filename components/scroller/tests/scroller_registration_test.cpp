@@ -6,7 +6,7 @@
 
 #include "components/scroller/tests/scroller_host.h"
 
-namespace vorne::scroller::test {
+namespace vorne::scroller::testing {
 namespace {
 
 class OleEnvironment : public ::testing::Environment {
@@ -179,4 +179,4 @@ TEST_F(ScrollerRegistrationTest, RegistersAndAtlAxWinHostsByProgId) {
 }
 
 }  // namespace
-}  // namespace vorne::scroller::test
+}  // namespace vorne::scroller::testing

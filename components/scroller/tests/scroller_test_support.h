@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "components/scroller/scroller_model.h"
+#include "components/scroller/scroller_core.h"
 
-namespace vorne::scroller::test {
+namespace vorne::scroller::testing {
 
 constexpr float kCharWidth = 90.0f;
 constexpr float kLineHeight = 195.0f;
@@ -53,4 +53,4 @@ class Recorder : public ScrollerEvents {
   }
 };
 
-}  // namespace vorne::scroller::test
+}  // namespace vorne::scroller::testing

@@ -10,7 +10,7 @@
 #include "components/scroller/tests/scroller_host.h"
 #include "runtime/testing/window_pixels.h"
 
-namespace vorne::scroller::test {
+namespace vorne::scroller::testing {
 namespace {
 
 class OleEnvironment : public ::testing::Environment {
@@ -607,7 +607,7 @@ TEST_F(ScrollerWindowTest, ScreenshotsAtThreeTicks) {
         host.Tick(t - done);
         done = t;
         const std::string path = std::string(dir) + "\\tick" + std::to_string(t) + ".bmp";
-        ASSERT_TRUE(test_support::SaveBmpFile(path, host.Pixels())) << path;
+        ASSERT_TRUE(vorne::testing::SaveBmpFile(path, host.Pixels())) << path;
     }
     // Keep the window up for a moment, for a picture of the whole screen.
     const DWORD until = GetTickCount() + 1500;
@@ -619,4 +619,4 @@ TEST_F(ScrollerWindowTest, ScreenshotsAtThreeTicks) {
 }
 
 }  // namespace
-}  // namespace vorne::scroller::test
+}  // namespace vorne::scroller::testing

@@ -6,7 +6,7 @@
 
 #include "components/subclass/subclass_dispids.h"
 
-namespace vornesub_test {
+namespace vorne::subclass::testing {
 
 // An event sink that counts ThatTime calls and may run an action on each.
 class CountingSink : public IDispatch {
@@ -57,4 +57,4 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     return true;
 }
 
-}  // namespace vornesub_test
+}  // namespace vorne::subclass::testing

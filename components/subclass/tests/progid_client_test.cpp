@@ -13,8 +13,8 @@
 
 namespace {
 
-using vornesub_test::CountingSink;
-using vornesub_test::PumpUntil;
+using vorne::subclass::testing::CountingSink;
+using vorne::subclass::testing::PumpUntil;
 
 struct Com {
     Com() { CoInitialize(nullptr); }

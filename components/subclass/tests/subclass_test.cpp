@@ -15,7 +15,7 @@
 
 namespace {
 
-using vornesub_test::Client;
+using vorne::subclass::testing::Client;
 
 constexpr UINT kMsg = WM_APP + 1;
 constexpr UINT kOtherMsg = WM_APP + 2;

@@ -10,7 +10,7 @@
 #include "Vornesub.h"
 #include "components/subclass/tests/event_sink.h"
 
-namespace vornesub_test {
+namespace vorne::subclass::testing {
 
 // A client of the subclassing half. Every call is appended to a shared log:
 // "<name>?" for a MsgResponse read, "<name>" for a WindowProc call.
@@ -66,4 +66,4 @@ private:
     LONG result_;
 };
 
-}  // namespace vornesub_test
+}  // namespace vorne::subclass::testing

@@ -13,9 +13,9 @@
 
 namespace {
 
-using vornesub::CTimer;
-using vornesub_test::CountingSink;
-using vornesub_test::PumpUntil;
+using vorne::subclass::CTimer;
+using vorne::subclass::testing::CountingSink;
+using vorne::subclass::testing::PumpUntil;
 
 // A fake timer source: hands out ids 1, 2, 3, ... and remembers live ones.
 struct FakeTimers {
@@ -40,8 +40,8 @@ struct FakeTimers {
 class Timers : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved = vornesub::SystemTimerApi();
-        vornesub::SystemTimerApi() = {&FakeTimers::Set, &FakeTimers::Kill};
+        saved = vorne::subclass::SystemTimerApi();
+        vorne::subclass::SystemTimerApi() = {&FakeTimers::Set, &FakeTimers::Kill};
         FakeTimers::refuse = false;
         FakeTimers::live.clear();
     }
@@ -51,7 +51,7 @@ protected:
             t->put_Interval(&zero);
             t->Release();
         }
-        vornesub::SystemTimerApi() = saved;
+        vorne::subclass::SystemTimerApi() = saved;
     }
     CTimer* Make() {
         timers.push_back(new CTimer());
@@ -63,7 +63,7 @@ protected:
         t->get_Interval(&v);
         return v;
     }
-    vornesub::TimerApi saved{};
+    vorne::subclass::TimerApi saved{};
     std::vector<CTimer*> timers;
 };
 
@@ -86,13 +86,13 @@ TEST_F(Timers, NegativeIntervalStopsAndReadsZero) {
     ASSERT_HRESULT_SUCCEEDED(SetInterval(t, -5));
     EXPECT_EQ(Interval(t), 0);
     EXPECT_TRUE(FakeTimers::live.empty());
-    EXPECT_EQ(vornesub::CurrentThreadState().timerSlots[1], nullptr);
+    EXPECT_EQ(vorne::subclass::CurrentThreadState().timerSlots[1], nullptr);
 }
 
 TEST_F(Timers, HundredAndFirstTimerFailsAndTheOthersRunOn) {
     for (int i = 0; i < 100; ++i) ASSERT_HRESULT_SUCCEEDED(SetInterval(Make(), 1000)) << i;
     CTimer* extra = Make();
-    EXPECT_EQ(SetInterval(extra, 1000), vornesub::ErrorHresult(13651));
+    EXPECT_EQ(SetInterval(extra, 1000), vorne::subclass::ErrorHresult(13651));
     EXPECT_EQ(Interval(extra), 1000);   // the value stays, no timer runs
     EXPECT_EQ(extra->SystemTimerId(), 0u);
     EXPECT_EQ(FakeTimers::live.size(), 100u);
@@ -102,13 +102,13 @@ TEST_F(Timers, HundredAndFirstTimerFailsAndTheOthersRunOn) {
     ASSERT_HRESULT_SUCCEEDED(SetInterval(timers[0], 0));
     ASSERT_HRESULT_SUCCEEDED(SetInterval(extra, 0));
     EXPECT_HRESULT_SUCCEEDED(SetInterval(extra, 1000));
-    EXPECT_EQ(vornesub::CurrentThreadState().timerSlots[1], extra);
+    EXPECT_EQ(vorne::subclass::CurrentThreadState().timerSlots[1], extra);
 }
 
 TEST_F(Timers, RefusedSystemTimerFailsAndReadsZero) {
     CTimer* t = Make();
     FakeTimers::refuse = true;
-    EXPECT_EQ(SetInterval(t, 50), vornesub::ErrorHresult(13652));
+    EXPECT_EQ(SetInterval(t, 50), vorne::subclass::ErrorHresult(13652));
     EXPECT_EQ(Interval(t), 0);
     EXPECT_EQ(t->SystemTimerId(), 0u);
 }
@@ -120,7 +120,7 @@ TEST_F(Timers, FreedSlotsAreReusedFirstAndTheHighMarkNeverFalls) {
     ASSERT_HRESULT_SUCCEEDED(SetInterval(a, 10));
     ASSERT_HRESULT_SUCCEEDED(SetInterval(b, 10));
     ASSERT_HRESULT_SUCCEEDED(SetInterval(c, 10));
-    vornesub::ThreadState& s = vornesub::CurrentThreadState();
+    vorne::subclass::ThreadState& s = vorne::subclass::CurrentThreadState();
     const short high = s.timerSlotsHigh;
     ASSERT_HRESULT_SUCCEEDED(SetInterval(a, 0));
     ASSERT_HRESULT_SUCCEEDED(SetInterval(c, 0));

@@ -14,7 +14,7 @@
 
 #include "runtime/testing/mpeg_frames.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 namespace {
 
 std::string Syncsafe(uint32_t v) {
@@ -203,7 +203,7 @@ TEST(ClipTagsInterop, TagsOfOtherTaggersReadBack) {
         const std::string path = "clip_tags_interop.mp3";
         {
             std::ofstream f(path, std::ios::binary);
-            f << test_support::MpegFrames(8);
+            f << vorne::testing::MpegFrames(8);
         }
         ASSERT_EQ(std::system((w.command + path + " >/dev/null 2>&1").c_str()), 0) << w.command;
         const std::string bytes = ReadAll(path);
@@ -234,4 +234,4 @@ TEST(ClipTagsInterop, TagsOfOtherTaggersReadBack) {
 #endif
 
 }  // namespace
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

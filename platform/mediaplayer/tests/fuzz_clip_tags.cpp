@@ -6,11 +6,11 @@
 #include "platform/mediaplayer/clip_tags.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  for (const auto& t : vorne::media::ReadId3v2Texts(data, size))
+  for (const auto& t : vorne::mediaplayer::ReadId3v2Texts(data, size))
     if (t && t->size() > size) __builtin_trap();
-  if (size >= 10 && vorne::media::Id3v2HeadBytes(data) > vorne::media::kMaxTagHead) __builtin_trap();
+  if (size >= 10 && vorne::mediaplayer::Id3v2HeadBytes(data) > vorne::mediaplayer::kMaxTagHead) __builtin_trap();
   if (size >= 128)
-    for (const auto& t : vorne::media::ReadId3v1Texts(data))
+    for (const auto& t : vorne::mediaplayer::ReadId3v1Texts(data))
       if (t.size() > 30) __builtin_trap();
   return 0;
 }

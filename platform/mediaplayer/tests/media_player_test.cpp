@@ -14,7 +14,7 @@
 #include "runtime/com/late_bound.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::media {
+namespace vorne::mediaplayer {
 namespace {
 
 struct Recorder : MediaEvents {
@@ -305,4 +305,4 @@ TEST(WaveVolume, RendererLevelsInHundredthsOfADecibel) {
 }
 
 }  // namespace
-}  // namespace vorne::media
+}  // namespace vorne::mediaplayer

@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace vorne::mp3;
+using namespace vorne::mp3info;
 namespace com = vorne::com;
 
 std::vector<uint8_t> Slurp(const std::string& path) {

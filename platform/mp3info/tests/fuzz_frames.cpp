@@ -6,10 +6,10 @@
 #include "platform/mp3info/wave_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const auto index = vorne::mp3::BuildFrameIndex(data, size);
+  const auto index = vorne::mp3info::BuildFrameIndex(data, size);
   for (const auto& f : index.frames)
     if (f.offset + f.bytes > size) __builtin_trap();
-  const auto wave = vorne::mp3::ParseWave(data, size);
+  const auto wave = vorne::mp3info::ParseWave(data, size);
   if (wave && wave->dataOffset + wave->dataBytes > size) __builtin_trap();
   return 0;
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace vorne::mp3;
+using namespace vorne::mp3info;
 
 std::vector<uint8_t> Slurp(const std::string& path) {
   std::vector<uint8_t> d;

@@ -29,10 +29,10 @@ double Now() {
 }
 
 // The decoder with the time spent in its calls counted.
-class TimedDecoder : public vorne::mp3::FrameDecoder {
+class TimedDecoder : public vorne::mp3info::FrameDecoder {
  public:
   explicit TimedDecoder(double& seconds) : seconds_(seconds) {}
-  bool Open(const vorne::mp3::FrameHeader& first) override { return inner_.Open(first); }
+  bool Open(const vorne::mp3info::FrameHeader& first) override { return inner_.Open(first); }
   bool Decode(const uint8_t* bytes, size_t n, bool last, std::vector<uint8_t>& pcm) override {
     const double t = Now();
     const bool ok = inner_.Decode(bytes, n, last, pcm);
@@ -42,14 +42,14 @@ class TimedDecoder : public vorne::mp3::FrameDecoder {
   void Reset() override { inner_.Reset(); }
 
  private:
-  vorne::mp3::AcmDecoder inner_;
+  vorne::mp3info::AcmDecoder inner_;
   double& seconds_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace vorne::mp3;
+  using namespace vorne::mp3info;
   if (argc < 2) {
     std::fprintf(stderr, "usage: vorne_wave_output_bench song.mp3 [runs]\n");
     return 2;

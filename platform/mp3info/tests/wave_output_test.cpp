@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace vorne::mp3;
+using namespace vorne::mp3info;
 
 // lame's songs (.mp3) begin with an Info/Xing frame; twolame's (.mp2) not.
 const char* const kSongs[] = {"m1_stereo_cbr.mp3", "m1_mono_vbr.mp3",      "m1_stereo_vbr.mp3",

@@ -21,7 +21,7 @@
 #include "runtime/com/late_bound.h"
 #include "runtime/testing/message_pump.h"
 
-namespace vorne::player::test_support {
+namespace vorne::player::testing {
 
 // The folder of the test, where the player keeps its files.
 inline std::string Folder() { return forms::App::Path() + "\\"; }
@@ -44,7 +44,7 @@ inline void UnloadPlayer() {
 
 inline long PlayStateOf(IDispatch* d) {
     com::Variant v;
-    if (!d || FAILED(com::GetProperty(d, media::kDispPlayState, &v))) return -1;
+    if (!d || FAILED(com::GetProperty(d, vorne::mediaplayer::kDispPlayState, &v))) return -1;
     return v.AsLong(-1);
 }
 
@@ -53,9 +53,9 @@ inline long MainPlayState() { return PlayStateOf(frmMain().NSPlay1()); }
 // Stopped, and the main control without a file, for the next test.
 inline void StopAndCloseTheSong() {
     frmMain().cmdStop_Click();
-    vorne::test_support::PumpUntil([] { return MainPlayState() != media::kStatePlaying; }, 2000);
+    vorne::testing::PumpUntil([] { return MainPlayState() != vorne::mediaplayer::kStatePlaying; }, 2000);
     VARIANT none = com::TextArg("");
-    com::PutProperty(frmMain().NSPlay1(), media::kDispFileName, none);
+    com::PutProperty(frmMain().NSPlay1(), vorne::mediaplayer::kDispFileName, none);
     VariantClear(&none);
     forms::DoEvents();
 }
@@ -72,7 +72,7 @@ inline void SelectEntry(int i) {
 inline bool PlayEntry(int i) {
     SelectEntry(i);
     frmList().PlaySelected();
-    return vorne::test_support::PumpUntil([] { return MainPlayState() == media::kStatePlaying; });
+    return vorne::testing::PumpUntil([] { return MainPlayState() == vorne::mediaplayer::kStatePlaying; });
 }
 
-}  // namespace vorne::player::test_support
+}  // namespace vorne::player::testing

@@ -20,8 +20,8 @@
 namespace vorne::player {
 namespace {
 
-using skinart::Canvas;
-using skinart::Colour;
+using vorne::player::skin_art::Canvas;
+using vorne::player::skin_art::Colour;
 
 // A main window whose load only prepares the face, so a test can drive the
 // skin procedures one by one.
@@ -81,13 +81,13 @@ bool InWindowRegion(HWND w, int x, int y) {
     return in;
 }
 
-int CountActions(const std::array<std::string, skin::kTableSize>& t) {
+int CountActions(const std::array<std::string, vorne::player::skin::kTableSize>& t) {
     int n = 0;
     for (const auto& a : t) n += !a.empty();
     return n;
 }
 template <class E>
-int CountEntries(const std::array<E, skin::kTableSize>& t) {
+int CountEntries(const std::array<E, vorne::player::skin::kTableSize>& t) {
     int n = 0;
     for (const auto& e : t) n += !e.Action.empty();
     return n;

@@ -14,18 +14,18 @@
 #include "components/component_ids.h"
 #include "player/app/main_window_playback.h"
 #include "player/app/tests/loaded_player.h"
-#include "player/library/id3v1_codepage_win.h"
+#include "player/library/id3v1_codepage_win32.h"
 #include "runtime/forms/dialogs.h"
 #include "runtime/text/ansi.h"
 
 namespace vorne::player {
 namespace {
 
-using test_support::Folder;
-using test_support::MainPlayState;
-using test_support::SelectEntry;
-using vorne::test_support::Pump;
-using vorne::test_support::PumpUntil;
+using vorne::player::testing::Folder;
+using vorne::player::testing::MainPlayState;
+using vorne::player::testing::SelectEntry;
+using vorne::testing::Pump;
+using vorne::testing::PumpUntil;
 
 // The popup menu's item with this key, as the user picks it.
 void PickMenuItem(const char* key) {
@@ -48,7 +48,7 @@ void KeyUp(int key) { SendMessageA(frmMain().hWnd(), WM_KEYUP, static_cast<WPARA
 activex::ControlSite* SongInfo() {
     FrmMain& w = frmMain();
     if (!w.SLabels) return nullptr;
-    for (int i = 1; i <= w.SLabels->UBound() && i <= skin::kMaxElementIndex; ++i)
+    for (int i = 1; i <= w.SLabels->UBound() && i <= vorne::player::skin::kMaxElementIndex; ++i)
         if ((*w.SLabels)[i] && w.Tables.SLabelsInfo[i] == "Song Info") return (*w.SLabels)[i];
     return nullptr;
 }
@@ -56,7 +56,7 @@ activex::ControlSite* SongInfo() {
 std::string SongInfoCaption() {
     activex::ControlSite* s = SongInfo();
     com::Variant v;
-    if (!s || FAILED(com::GetProperty(s->Control(), ids::kScrollerCaption, &v))) return {};
+    if (!s || FAILED(com::GetProperty(s->Control(), vorne::components::kScrollerCaption, &v))) return {};
     return text::WideToAnsi(v.AsText());
 }
 
@@ -103,15 +103,15 @@ void ApplyUpdateEvery(int seconds) {
 
 class TransportWiring : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test_support::LoadPlayer(); }
-    static void TearDownTestSuite() { test_support::UnloadPlayer(); }
+    static void SetUpTestSuite() { vorne::player::testing::LoadPlayer(); }
+    static void TearDownTestSuite() { vorne::player::testing::UnloadPlayer(); }
 
     void SetUp() override {
         ASSERT_TRUE(frmMain().Loaded());
         ASSERT_NE(frmMain().NSPlay1(), nullptr) << "no media control";
         ASSERT_TRUE(SongInfo()) << "the built-in face has a \"Song Info\" label";
         // Two songs of seven seconds with odd names, each with a tag of its own.
-        const library::CodePage cp = library::AnsiCodePage();
+        const vorne::player::library::CodePage cp = vorne::player::library::AnsiCodePage();
         const struct {
             const wchar_t* name;
             const char* from;
@@ -121,8 +121,8 @@ protected:
         for (const auto& s : songs) {
             const std::string path = Folder() + text::WideToAnsi(s.name);
             ASSERT_TRUE(CopyFileA((Folder() + s.from).c_str(), path.c_str(), FALSE)) << s.from;
-            ASSERT_EQ(library::SaveTag(path, {s.title, "Vorne", "", "2001", "", "Blues"}, cp),
-                      library::TagResult::kSaved);
+            ASSERT_EQ(vorne::player::library::SaveTag(path, {s.title, "Vorne", "", "2001", "", "Blues"}, cp),
+                      vorne::player::library::TagResult::kSaved);
             songs_.push_back(path);
         }
         out_ = Folder() + text::WideToAnsi(L"Wave \u2019Out\u2019 \u00e9\\");
@@ -131,7 +131,7 @@ protected:
     void TearDown() override {
         Options.PlayListWait = 0;
         if (output::frmOutput().Loaded()) output::frmOutput().Unload();
-        test_support::StopAndCloseTheSong();
+        vorne::player::testing::StopAndCloseTheSong();
         for (const std::string& s : songs_) DeleteFileA(s.c_str());
         DeleteFileA((out_ + "[Vorne] - Alpha.wav").c_str());
         RemoveDirectoryA(out_.c_str());
@@ -144,7 +144,7 @@ protected:
         list.RefreshList();
         list.Show();
     }
-    static void PlayEntry(int i) { ASSERT_TRUE(test_support::PlayEntry(i)) << "entry " << i << " plays"; }
+    static void PlayEntry(int i) { ASSERT_TRUE(vorne::player::testing::PlayEntry(i)) << "entry " << i << " plays"; }
     static output::FrmOutput& OpenOutput() {
         PickMenuItem("cmdOutput2Wave");
         output::FrmOutput& dlg = output::frmOutput();
@@ -171,7 +171,7 @@ TEST_F(TransportWiring, BeginOutputLeavesThePlayerStoppedAndCountsNoSong) {
     ASSERT_TRUE(PumpUntil([&] { return boxes_.Log().size() == 1; }, 30000)) << "the song was not written";
     EXPECT_EQ(boxes_.Log()[0].prompt, "Dump Complete!");
     Pump(500);  // time for a next song to start, were the stop taken for a song's end
-    EXPECT_EQ(MainPlayState(), media::kStateStopped);
+    EXPECT_EQ(MainPlayState(), vorne::mediaplayer::kStateStopped);
     EXPECT_FALSE(PlaybackActive);
     EXPECT_EQ(CurrentFile, songs_[0]) << "the list went on";
     EXPECT_EQ(frmList().List1.ListIndex(), 0);
@@ -241,14 +241,14 @@ TEST_F(TransportWiring, StopAndPlayDuringTheWaitLeaveNoWaitingTextBehind) {
     const std::string tip = frmMain().TrayToolTip;
     KeyUp('V');  // Stop
     KeyUp('X');  // Play: the song that ended plays again, from its start
-    EXPECT_EQ(MainPlayState(), media::kStatePlaying);
+    EXPECT_EQ(MainPlayState(), vorne::mediaplayer::kStatePlaying);
     EXPECT_TRUE(frmMain().DisplayRefresh.Running()) << "the refresh stays off while the song plays";
     EXPECT_TRUE(PumpUntil([] { return SongInfoCaption().find("Alpha") != std::string::npos; }, 2500))
         << SongInfoCaption();
     EXPECT_TRUE(PumpUntil([&] { return frmMain().TrayToolTip != tip; }, 2500)) << "the tray tip stood still";
     // The wait still runs to its end, and the next song follows it.
     EXPECT_TRUE(PumpUntil([&] { return CurrentFile == songs_[1]; }, 5000)) << CurrentFile;
-    EXPECT_EQ(MainPlayState(), media::kStatePlaying);
+    EXPECT_EQ(MainPlayState(), vorne::mediaplayer::kStatePlaying);
 }
 
 }  // namespace

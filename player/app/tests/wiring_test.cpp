@@ -18,7 +18,7 @@
 #include "player/app/playlist_window.h"
 #include "player/app/tests/loaded_player.h"
 #include "player/core/options.h"
-#include "player/library/id3v1_codepage_win.h"
+#include "player/library/id3v1_codepage_win32.h"
 #include "player/library/tageditor/tag_editor_window.h"
 #include "player/video/video_window.h"
 #include "runtime/com/late_bound.h"
@@ -29,11 +29,11 @@
 namespace vorne::player {
 namespace {
 
-using test_support::Folder;
-using test_support::MainPlayState;
-using test_support::PlayStateOf;
-using vorne::test_support::PumpUntil;
-using vorne::test_support::ReadAll;
+using vorne::player::testing::Folder;
+using vorne::player::testing::MainPlayState;
+using vorne::player::testing::PlayStateOf;
+using vorne::testing::PumpUntil;
+using vorne::testing::ReadAll;
 
 // --- the modal tag editor, answered from a timer of the thread
 
@@ -46,7 +46,7 @@ std::function<void()> g_whenUp;
 DWORD g_giveUpAt = 0;
 
 void CALLBACK EditorTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    library::FrmIDTAG& f = library::frmIDTAG();
+    vorne::player::library::tageditor::FrmIDTAG& f = vorne::player::library::tageditor::frmIDTAG();
     if (!f.Loaded() || !f.Visible()) {
         if (GetTickCount() > g_giveUpAt) KillTimer(nullptr, id);
         return;
@@ -64,10 +64,10 @@ void CALLBACK EditorTimer(HWND, UINT, UINT_PTR id, DWORD) {
 // Runs open, which should show the tag editor modally; once it is up, notes
 // what it shows, runs more on it, and closes it.
 Seen OpenEditor(const std::function<void()>& open,
-                const std::function<void(library::FrmIDTAG&)>& more = nullptr) {
+                const std::function<void(vorne::player::library::tageditor::FrmIDTAG&)>& more = nullptr) {
     Seen seen;
     g_whenUp = [&] {
-        library::FrmIDTAG& f = library::frmIDTAG();
+        vorne::player::library::tageditor::FrmIDTAG& f = vorne::player::library::tageditor::frmIDTAG();
         seen.shown = true;
         seen.file = f.txtFile.Text();
         seen.title = f.txtTitle.Text();
@@ -129,8 +129,8 @@ const Way kWays[] = {
 
 class PlayerWiring : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test_support::LoadPlayer(); }
-    static void TearDownTestSuite() { test_support::UnloadPlayer(); }
+    static void SetUpTestSuite() { vorne::player::testing::LoadPlayer(); }
+    static void TearDownTestSuite() { vorne::player::testing::UnloadPlayer(); }
 
     void SetUp() override {
         ASSERT_TRUE(frmMain().Loaded());
@@ -141,9 +141,9 @@ protected:
         b_ = Folder() + text::WideToAnsi(L"Zw\u00f6lf \u2019Two\u2019.mp3");
         ASSERT_TRUE(CopyFileA((Folder() + "tone440.mp3").c_str(), a_.c_str(), FALSE));
         ASSERT_TRUE(CopyFileA((Folder() + "tone660.mp3").c_str(), b_.c_str(), FALSE));
-        const library::CodePage cp = library::AnsiCodePage();
-        ASSERT_EQ(library::SaveTag(a_, {"Alpha", "Vorne", "", "2001", "", "Blues"}, cp), library::TagResult::kAppended);
-        ASSERT_EQ(library::SaveTag(b_, {"Beta", "Vorne", "", "2002", "", "Blues"}, cp), library::TagResult::kAppended);
+        const vorne::player::library::CodePage cp = vorne::player::library::AnsiCodePage();
+        ASSERT_EQ(vorne::player::library::SaveTag(a_, {"Alpha", "Vorne", "", "2001", "", "Blues"}, cp), vorne::player::library::TagResult::kAppended);
+        ASSERT_EQ(vorne::player::library::SaveTag(b_, {"Beta", "Vorne", "", "2002", "", "Blues"}, cp), vorne::player::library::TagResult::kAppended);
         FrmList& list = frmList();
         list.Store.Clear();
         list.AddFileToList(a_);
@@ -154,9 +154,9 @@ protected:
     }
     void TearDown() override {
         frmMain().cmdStop_Click();
-        PumpUntil([] { return MainPlayState() != media::kStatePlaying; }, 2000);
+        PumpUntil([] { return MainPlayState() != vorne::mediaplayer::kStatePlaying; }, 2000);
         VARIANT none = com::TextArg("");
-        com::PutProperty(frmMain().NSPlay1(), media::kDispFileName, none);
+        com::PutProperty(frmMain().NSPlay1(), vorne::mediaplayer::kDispFileName, none);
         VariantClear(&none);
         forms::DoEvents();
         DeleteFileA(a_.c_str());
@@ -172,9 +172,9 @@ protected:
     void PlayEntry(int i) {
         Select(i);
         frmList().PlaySelected();
-        ASSERT_TRUE(PumpUntil([] { return MainPlayState() == media::kStatePlaying; })) << "entry " << i << " plays";
+        ASSERT_TRUE(PumpUntil([] { return MainPlayState() == vorne::mediaplayer::kStatePlaying; })) << "entry " << i << " plays";
         // The control's new-stream event comes through the message loop.
-        vorne::test_support::Pump(300);
+        vorne::testing::Pump(300);
     }
 
     std::string a_, b_;
@@ -197,7 +197,7 @@ TEST_F(PlayerWiring, EveryWayIntoTheTagEditorShowsTheSelectedEntry) {
             ASSERT_TRUE(seen.shown) << "the tag editor did not show";
             EXPECT_EQ(seen.file, b_);
             EXPECT_EQ(seen.title, "Beta");
-            EXPECT_FALSE(library::frmIDTAG().Loaded());
+            EXPECT_FALSE(vorne::player::library::tageditor::frmIDTAG().Loaded());
             EXPECT_FALSE(TagEditorOpen);
             EXPECT_EQ(frmList().List1.ListIndex(), 1);
         }
@@ -208,7 +208,7 @@ TEST_F(PlayerWiring, SavingFromThePlaylistWritesTheSelectedEntryAlone) {
     PlayEntry(0);
     Select(1);
     const std::string aBefore = ReadAll(a_);
-    const Seen seen = OpenEditor(PlaylistTagInfo, [](library::FrmIDTAG& f) {
+    const Seen seen = OpenEditor(PlaylistTagInfo, [](vorne::player::library::tageditor::FrmIDTAG& f) {
         f.txtTitle.SetText("Caf\xe9 Beta");
         f.cmdSave_Click();
     });
@@ -222,7 +222,7 @@ TEST_F(PlayerWiring, SavingFromThePlaylistWritesTheSelectedEntryAlone) {
 TEST_F(PlayerWiring, TheOpenTagEditorFollowsTheSongNowPlaying) {
     PlayEntry(0);
     std::string afterNext;
-    const Seen seen = OpenEditor(PlaylistTagInfo, [&](library::FrmIDTAG& f) {
+    const Seen seen = OpenEditor(PlaylistTagInfo, [&](vorne::player::library::tageditor::FrmIDTAG& f) {
         EXPECT_TRUE(TagEditorOpen);
         frmMain().cmdNext_Click();
         PumpUntil([&] { return f.txtFile.Text() == b_; }, 5000);
@@ -244,7 +244,7 @@ TEST_F(PlayerWiring, AClosedVideoWindowsControlIsDrivenNoMore) {
     Options.ShowVideoWindow = 1;
     PlayEntry(0);
     video::FrmVideo& v = video::frmVideo();
-    ASSERT_TRUE(PumpUntil([&] { return v.Visible() && v.Vid() && v.Vid()->PlayState() == media::kStatePlaying; }))
+    ASSERT_TRUE(PumpUntil([&] { return v.Visible() && v.Vid() && v.Vid()->PlayState() == vorne::mediaplayer::kStatePlaying; }))
         << "the video window did not show its clip";
     PlaybackWiring& wiring = frmMain().Playback();
     const com::Ptr<IDispatch> vid(wiring.media.Video());
@@ -256,13 +256,13 @@ TEST_F(PlayerWiring, AClosedVideoWindowsControlIsDrivenNoMore) {
     ASSERT_FALSE(v.Loaded());
     EXPECT_EQ(wiring.media.Video(), nullptr) << "the transport still holds the released control";
     forms::DoEvents();
-    EXPECT_NE(PlayStateOf(vid.Get()), media::kStatePlaying) << "the released control plays on unseen";
+    EXPECT_NE(PlayStateOf(vid.Get()), vorne::mediaplayer::kStatePlaying) << "the released control plays on unseen";
     // The transport goes on with the sound alone.
     frmMain().cmdPause_Click();
     frmMain().cmdPlay_Click();
-    vorne::test_support::Pump(300);
-    EXPECT_EQ(MainPlayState(), media::kStatePlaying);
-    EXPECT_NE(PlayStateOf(vid.Get()), media::kStatePlaying) << "Play reached the released control";
+    vorne::testing::Pump(300);
+    EXPECT_EQ(MainPlayState(), vorne::mediaplayer::kStatePlaying);
+    EXPECT_NE(PlayStateOf(vid.Get()), vorne::mediaplayer::kStatePlaying) << "Play reached the released control";
 }
 
 }  // namespace

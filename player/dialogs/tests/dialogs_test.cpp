@@ -13,7 +13,7 @@ namespace vorne::player::dialogs {
 namespace {
 
 // With VORNE_SHOT_DIR set, each window is saved as a picture there.
-void Linger(forms::Form& w, const char* name) { vorne::test_support::SaveWindowShot(w.hWnd(), name); }
+void Linger(forms::Form& w, const char* name) { vorne::testing::SaveWindowShot(w.hWnd(), name); }
 
 TEST(StatsWindow, ShowsTheCountersAndResetsThem) {
     Statistics stats{"3725", "12", "", "bogus"};

@@ -4,7 +4,7 @@
 
 #include <set>
 
-namespace vorne::icons {
+namespace vorne::player::icons {
 namespace {
 
 TEST(IconArt, EveryIconIsDrawnWithCoverageAndIdsInOrder) {
@@ -43,4 +43,4 @@ TEST(IconArt, IcoFileListsEveryImage) {
 }
 
 }  // namespace
-}  // namespace vorne::icons
+}  // namespace vorne::player::icons

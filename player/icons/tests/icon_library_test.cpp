@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "player/icons/icons_win.h"
+#include "player/icons/icons.h"
 
-namespace vorne::icons {
+namespace vorne::player::icons {
 namespace {
 
 std::vector<std::uint32_t> Pixels(HICON icon, int size) {
@@ -66,4 +66,4 @@ TEST(IconLibrary, MenuAndTrayListsHoldTheirPictures) {
 }
 
 }  // namespace
-}  // namespace vorne::icons
+}  // namespace vorne::player::icons

@@ -6,7 +6,7 @@
 
 #include "runtime/text/ansi.h"
 
-namespace vorne::library {
+namespace vorne::player::library::addfiles {
 
 namespace {
 
@@ -223,4 +223,4 @@ void FrmAdd::Form_QueryUnload(int& cancel, int mode) {
 
 FrmAdd& frmAdd() { return forms::DefaultInstance<FrmAdd>(); }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::addfiles

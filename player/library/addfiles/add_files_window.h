@@ -13,7 +13,7 @@
 #include "runtime/forms/forms.h"
 #include "runtime/forms/list_box.h"
 
-namespace vorne::library {
+namespace vorne::player::library::addfiles {
 
 struct AddFilesHost {
     // Adds one file to the end of the playlist, titled through the playlist
@@ -88,4 +88,4 @@ private:
 
 FrmAdd& frmAdd();
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::addfiles

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vorne::library {
+namespace vorne::player::library::addfiles {
 
 namespace {
 
@@ -102,4 +102,4 @@ int FolderSearch::Run(const std::string& root, const std::vector<std::string>& m
     return added;
 }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::addfiles

@@ -25,7 +25,7 @@
 
 #include "runtime/forms/folder_listing.h"
 
-namespace vorne::library {
+namespace vorne::player::library::addfiles {
 
 // The file system a search reads: the entries of one folder (ending in
 // "\"), or false when it cannot be read.
@@ -100,4 +100,4 @@ private:
     int reads_ = 0;
 };
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::addfiles

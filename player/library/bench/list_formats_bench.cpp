@@ -7,7 +7,7 @@
 
 #include "player/library/playlist_formats.h"
 
-using namespace vorne::library;
+using namespace vorne::player::library;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "player/core/text_display.h"
 #include "runtime/forms/child_windows.h"
 
-namespace vorne::library {
+namespace vorne::player::library::cassette {
 
 namespace {
 
@@ -132,4 +132,4 @@ void FrmAudioCass::Command1_Click() {
 
 FrmAudioCass& frmAudioCass() { return forms::DefaultInstance<FrmAudioCass>(); }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::cassette

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "player/library/cassette/cassette_plan.h"
+#include "player/library/cassette/cassette_core.h"
 #include "runtime/forms/command_button.h"
 #include "runtime/forms/edit_controls.h"
 #include "runtime/forms/forms.h"
 #include "runtime/forms/list_box.h"
 
-namespace vorne::library {
+namespace vorne::player::library::cassette {
 
 struct CassetteHost {
     PlaylistStore* playlist = nullptr;                    // frmList's two lists
@@ -56,4 +56,4 @@ private:
 
 FrmAudioCass& frmAudioCass();
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::cassette

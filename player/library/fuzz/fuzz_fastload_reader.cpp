@@ -1,6 +1,6 @@
 #include "fuzz_reader.h"
 
-using namespace vorne::library;
+using namespace vorne::player::library;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return fuzz::Run(

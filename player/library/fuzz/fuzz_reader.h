@@ -7,7 +7,7 @@
 
 #include "player/library/playlist_formats.h"
 
-namespace vorne::library::fuzz {
+namespace vorne::player::library::fuzz {
 
 // NUL inside an entry is written as a blank.
 inline std::string Written(std::string s) {
@@ -34,4 +34,4 @@ int Run(const uint8_t* data, size_t size, Read read, Write write, bool roundTrip
     return 0;
 }
 
-}  // namespace vorne::library::fuzz
+}  // namespace vorne::player::library::fuzz

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "player/core/genres.h"
-#include "player/library/id3v1_codepage_win.h"
+#include "player/library/id3v1_codepage_win32.h"
 
-namespace vorne::library {
+namespace vorne::player::library::tageditor {
 
 TagEditorEnv WindowsTagEditorEnv() {
     TagEditorEnv e;
@@ -192,4 +192,4 @@ void FrmIDTAG::Form_Unload(int&) {
 
 FrmIDTAG& frmIDTAG() { return forms::DefaultInstance<FrmIDTAG>(); }
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::tageditor

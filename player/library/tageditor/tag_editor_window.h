@@ -6,12 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "player/library/tageditor/tag_editor_model.h"
+#include "player/library/tageditor/tag_editor_core.h"
 #include "runtime/forms/command_button.h"
 #include "runtime/forms/edit_controls.h"
 #include "runtime/forms/forms.h"
 
-namespace vorne::library {
+namespace vorne::player::library::tageditor {
 
 struct TagEditorHost {
     TagEditorEnv env;                 // current song, GetMp3Info, code page
@@ -72,4 +72,4 @@ FrmIDTAG& frmIDTAG();
 // as the program's windows use them.
 TagEditorEnv WindowsTagEditorEnv();
 
-}  // namespace vorne::library
+}  // namespace vorne::player::library::tageditor

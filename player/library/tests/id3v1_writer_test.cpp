@@ -20,8 +20,8 @@
 #include <sys/resource.h>
 #endif
 
-using namespace vorne::library;
-using namespace vorne::library::test_util;
+using namespace vorne::player::library;
+using namespace vorne::player::library::testing;
 using vorne::GenreName;
 using vorne::GenreNumber;
 using vorne::PadRight;
@@ -342,7 +342,7 @@ TEST(Id3v1Interop, TaggersReadOursAndWeReadTheirs) {
     const Tagger taggers[] = {
         {"id3v2", HaveId3v2, Audio(3000), "id3v2 -l ",
          "id3v2 -1 " + std::string(kTheirFields) + "-y 2001 -c 'Their comment' -g 0 -T 9 ", Id3v2Value},
-        {"eyeD3", HaveEyeD3, vorne::test_support::MpegFrames(8), "eyeD3 --no-color -1 ",
+        {"eyeD3", HaveEyeD3, vorne::testing::MpegFrames(8), "eyeD3 --no-color -1 ",
          "eyeD3 --no-color -1 --to-v1.1 " + std::string(kTheirFields) +
              "-Y 2001 -c 'Their comment' -G Blues -n 9 ",
          EyeD3Field},

@@ -9,20 +9,21 @@
 
 #include "runtime/registry/associate.h"
 #include "player/library/file_ops.h"
-#include "player/library/id3v1_codepage_win.h"
+#include "player/library/id3v1_codepage_win32.h"
 #include "player/library/playlist_formats.h"
-#include "runtime/registry/registry_win.h"
+#include "runtime/registry/registry_win32.h"
 #include "player/core/song_info.h"
 #include "runtime/testing/reg_tool.h"
 #include "runtime/text/ansi.h"
 
-using namespace vorne::library;
+using namespace vorne::player::library;
+using namespace vorne::registry;
 
 namespace {
 
-using vorne::test_support::Capture;
-using vorne::test_support::RegDefault;
-using vorne::test_support::RegKeyExists;
+using vorne::testing::Capture;
+using vorne::testing::RegDefault;
+using vorne::testing::RegKeyExists;
 
 // Writes HKCR\key (and its default value when given) with "reg add", as
 // another program's installer would.

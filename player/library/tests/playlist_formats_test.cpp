@@ -10,8 +10,8 @@
 #include "runtime/text/ansi.h"
 #include "test_util.h"
 
-using namespace vorne::library;
-using namespace vorne::library::test_util;
+using namespace vorne::player::library;
+using namespace vorne::player::library::testing;
 
 namespace {
 

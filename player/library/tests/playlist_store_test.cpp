@@ -7,8 +7,8 @@
 
 #include "test_util.h"
 
-using namespace vorne::library;
-using namespace vorne::library::test_util;
+using namespace vorne::player::library;
+using namespace vorne::player::library::testing;
 
 namespace {
 

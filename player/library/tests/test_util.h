@@ -7,7 +7,7 @@
 #include "player/library/file_ops.h"
 #include "player/library/playlist_store.h"
 
-namespace vorne::library::test_util {
+namespace vorne::player::library::testing {
 
 inline std::vector<std::string> Titles(const PlaylistStore& s) {
     std::vector<std::string> r;
@@ -38,4 +38,4 @@ inline bool Exists(const std::string& path) {
     return ReadWholeFile(path, s) != ReadStatus::kMissing;
 }
 
-}  // namespace vorne::library::test_util
+}  // namespace vorne::player::library::testing

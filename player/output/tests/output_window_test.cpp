@@ -42,12 +42,12 @@ class StandInPlayer : public OutputHost {
   void Message(const std::string& t) override { forms::MsgBox(t); }
 };
 
-using vorne::test_support::Pump;
+using vorne::testing::Pump;
 
 // A whole output may take a while under a loaded Wine.
 template <class Pred>
 bool PumpUntil(Pred pred) {
-  return vorne::test_support::PumpUntil(pred, 20000);
+  return vorne::testing::PumpUntil(pred, 20000);
 }
 
 // Holds the window on screen for a look (VORNE_HOLD_MS), else a moment.
@@ -56,10 +56,10 @@ void Hold() {
   Pump(ms ? static_cast<DWORD>(std::atoi(ms)) : 200);
 }
 
-std::optional<vorne::mp3::WaveFacts> WaveAt(const std::string& path) {
+std::optional<vorne::mp3info::WaveFacts> WaveAt(const std::string& path) {
   std::vector<uint8_t> d;
-  if (!vorne::mp3::ReadWholeFile(path, d)) return std::nullopt;
-  auto f = vorne::mp3::ParseWave(d.data(), d.size());
+  if (!vorne::mp3info::ReadWholeFile(path, d)) return std::nullopt;
+  auto f = vorne::mp3info::ParseWave(d.data(), d.size());
   return f;
 }
 

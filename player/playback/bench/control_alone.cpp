@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
   int status = 1;
   {
     vorne::com::Ptr<IDispatch> player;
-    if (SUCCEEDED(vorne::media::CreateMediaPlayer(player.Out()))) {
+    if (SUCCEEDED(vorne::mediaplayer::CreateMediaPlayer(player.Out()))) {
       VARIANT name = vorne::com::TextArg(argv[1]);
-      if (SUCCEEDED(vorne::com::PutProperty(player.Get(), vorne::media::kDispFileName, name))) status = 0;
+      if (SUCCEEDED(vorne::com::PutProperty(player.Get(), vorne::mediaplayer::kDispFileName, name))) status = 0;
       VariantClear(&name);
       SetTimer(nullptr, 1, static_cast<UINT>(std::atoi(argv[2])) * 1000, nullptr);
       MSG m;

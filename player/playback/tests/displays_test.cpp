@@ -5,7 +5,7 @@
 
 #include "player/core/text_display.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 namespace {
 
 const char* kV = "2.0 (build 1)";
@@ -67,4 +67,4 @@ TEST(Displays, TheTimeToggleAndThePlayTimeCountedOncePerChange) {
 }
 
 }  // namespace
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

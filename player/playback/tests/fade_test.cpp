@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 namespace {
 
 // Bars that clamp their value to 0..max, as the scroll bar control does,
@@ -141,4 +141,4 @@ TEST(Fades, InToTheChosenVolumeMovesEveryBar) {
 }
 
 }  // namespace
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

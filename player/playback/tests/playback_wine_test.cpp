@@ -13,11 +13,11 @@
 #include "platform/mediaplayer/wave_volume.h"
 #include "player/core/text_display.h"
 #include "player/playback/fade.h"
-#include "player/playback/media_control_win.h"
+#include "player/playback/media_control_win32.h"
 #include "player/playback/transport.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 namespace {
 
 std::string FullPath(const std::string& rel) {
@@ -42,7 +42,7 @@ struct List : Playlist {
   std::string ListFile() override { return file; }
 };
 
-struct Host : TransportHost, media::MediaEvents {
+struct Host : TransportHost, vorne::mediaplayer::MediaEvents {
   DispatchMediaControl* media = nullptr;
   Transport* transport = nullptr;
   std::vector<int> opened;
@@ -76,7 +76,7 @@ class PlaybackWineTest : public ::testing::Test {
   void SetUp() override {
     CoInitialize(nullptr);
     com::Ptr<IDispatch> player;
-    ASSERT_EQ(media::CreateMediaPlayer(player.Out()), S_OK);
+    ASSERT_EQ(vorne::mediaplayer::CreateMediaPlayer(player.Out()), S_OK);
     control_.SetMain(player.Get());
     ASSERT_EQ(events_.Connect(player.Get(), &host_), S_OK);
     host_.media = &control_;
@@ -108,7 +108,7 @@ class PlaybackWineTest : public ::testing::Test {
   TickClock clock_;
   List list_;
   Host host_;
-  media::MediaEventsConnection events_;
+  vorne::mediaplayer::MediaEventsConnection events_;
   TransportOptions options_;
 };
 
@@ -126,7 +126,7 @@ TEST_F(PlaybackWineTest, ATwoSongListPlaysThroughAndAdvancesAtTheEnd) {
   EXPECT_EQ(host_.stats.TotalSongsPlayed, "2");
   EXPECT_GE(took, 1.8);
   EXPECT_LT(took, 6.0);
-  EXPECT_EQ(control_.PlayState(), media::kStateStopped);
+  EXPECT_EQ(control_.PlayState(), vorne::mediaplayer::kStateStopped);
   EXPECT_NEAR(control_.Position(), 0, 0.05) << "stopped and rewound at the end of the list";
   EXPECT_GE(std::stoi(host_.stats.TotalPlayTime), 1) << "the shown time ran";
 }
@@ -151,7 +151,7 @@ TEST_F(PlaybackWineTest, TheWaitBetweenTracksAndRepeat) {
   EXPECT_EQ(host_.waiting, (std::vector<std::string>{"Waiting 1 seconds"}));
   EXPECT_GE(took, 1.8) << "one second of song, one second of wait";
   t.Stop();
-  EXPECT_EQ(control_.PlayState(), media::kStateStopped);
+  EXPECT_EQ(control_.PlayState(), vorne::mediaplayer::kStateStopped);
   EXPECT_FALSE(t.PlaybackActive());
 }
 
@@ -162,7 +162,7 @@ struct DeviceBar : VolumeBars {
   long Value(int) override { return value; }
   void SetValue(int, long v) override { value = v < 0 ? 0 : (v > 65536 ? 65536 : v); }
   long Max(int) override { return 65536; }
-  void UpdateVolume(int) override { media::SetWaveVolume(0, VolumeWord(value)); }
+  void UpdateVolume(int) override { vorne::mediaplayer::SetWaveVolume(0, VolumeWord(value)); }
 };
 
 TEST_F(PlaybackWineTest, TheVolumeWordReadsBackAfterAFade) {
@@ -173,15 +173,15 @@ TEST_F(PlaybackWineTest, TheVolumeWordReadsBackAfterAFade) {
   while (fader.Step()) {
   }
   DWORD word = 0;
-  ASSERT_EQ(media::GetWaveVolume(0, &word), MMSYSERR_NOERROR);
+  ASSERT_EQ(vorne::mediaplayer::GetWaveVolume(0, &word), MMSYSERR_NOERROR);
   EXPECT_EQ(LeftChannel(word), 30250);
   EXPECT_EQ(word, VolumeWord(30250));
   ASSERT_TRUE(fader.FadeIn(30250));  // from the chosen volume: to the top
   while (fader.Step()) {
   }
-  ASSERT_EQ(media::GetWaveVolume(0, &word), MMSYSERR_NOERROR);
+  ASSERT_EQ(vorne::mediaplayer::GetWaveVolume(0, &word), MMSYSERR_NOERROR);
   EXPECT_EQ(word, 0xFFFFFFFFu);
 }
 
 }  // namespace
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

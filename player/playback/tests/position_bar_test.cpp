@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 namespace {
 
 struct FakeSeekHost : SeekHost {
@@ -120,4 +120,4 @@ TEST(PositionBar, PressesOffTheThumbDoNothing) {
 }
 
 }  // namespace
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

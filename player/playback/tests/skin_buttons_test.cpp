@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 namespace {
 
 TEST(SkinButtons, CommandsByAction) {
@@ -100,4 +100,4 @@ TEST(SkinButtons, HoverShowsMouseOverOnlyOverAnEnabledButtonWithoutTheLeftButton
 }
 
 }  // namespace
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

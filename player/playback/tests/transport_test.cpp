@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vorne::playback {
+namespace vorne::player::playback {
 namespace {
 
 struct FakeMedia : MediaControl {
@@ -543,4 +543,4 @@ TEST_F(TransportTest, NothingHappensAfterShutdown) {
 }
 
 }  // namespace
-}  // namespace vorne::playback
+}  // namespace vorne::player::playback

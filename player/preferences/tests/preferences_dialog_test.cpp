@@ -7,7 +7,7 @@
 
 #include "runtime/testing/window_pixels.h"
 #include "runtime/registry/associate.h"
-#include "runtime/registry/registry_win.h"
+#include "runtime/registry/registry_win32.h"
 #include "runtime/forms/dialogs.h"
 
 namespace vorne::player::preferences {
@@ -69,12 +69,12 @@ class PreferencesDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         // Start from a registry without our bindings of the types used here.
-        for (const char* e : {".vna", ".mp3", ".wav", ".m3u"}) library::UnassociateFileType(reg, e, kPlayListProgId);
-        for (const char* e : {".vna", ".mp3", ".wav", ".m3u"}) library::UnassociateFileType(reg, e, kMediaProgId);
+        for (const char* e : {".vna", ".mp3", ".wav", ".m3u"}) vorne::registry::UnassociateFileType(reg, e, kPlayListProgId);
+        for (const char* e : {".vna", ".mp3", ".wav", ".m3u"}) vorne::registry::UnassociateFileType(reg, e, kMediaProgId);
     }
     OptionsFile options;
     FakeHost host;
-    library::RegistryWin32 reg;
+    vorne::registry::RegistryWin32 reg;
     const std::string base = "C:\\Program Files\\Vorne\\Vorne";
 };
 
@@ -100,15 +100,15 @@ TEST_F(PreferencesDialog, OpensWithTheOptionsOnThreePages) {
     EXPECT_EQ(v.mediaIcon, 2);
     EXPECT_EQ(v.songInfoFormat, options.SongInfoFormat);
     EXPECT_EQ(dlg.Rows().size(), 37u);
-    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-general");
+    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-general");
     dlg.TS.SetSelectedTab(2);
     EXPECT_EQ(dlg.VisiblePage(), 1);
     EXPECT_FALSE(IsWindowVisible(dlg.Control(FrmOptions::idSlider1)));
     EXPECT_TRUE(IsWindowVisible(dlg.Control(FrmOptions::idSlider2)));
-    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-display");
+    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-display");
     dlg.TS.SetSelectedTab(3);
     EXPECT_EQ(dlg.VisiblePage(), 2);
-    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-filetypes");
+    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-filetypes");
     dlg.cmdShow_Click();
     EXPECT_EQ(host.reshows, 1);
     dlg.cmdancel_Click();
@@ -138,8 +138,8 @@ TEST_F(PreferencesDialog, ApplyStoresTheControlsAndCloses) {
 
 TEST_F(PreferencesDialog, AssociationRoundTripReadBackWithReg) {
     // Another program owns .wav.
-    library::CreateRegKey(reg, ".wav", library::kClassesRoot);
-    library::SetKeyValue(reg, ".wav", "", "OtherPlayer.Wave", library::kRegSz);
+    vorne::registry::CreateRegKey(reg, ".wav", vorne::registry::kClassesRoot);
+    vorne::registry::SetKeyValue(reg, ".wav", "", "OtherPlayer.Wave", vorne::registry::kRegSz);
 
     FrmOptions dlg(options, host, reg, base);
     dlg.Show();
@@ -171,7 +171,7 @@ TEST_F(PreferencesDialog, AssociationRoundTripReadBackWithReg) {
     EXPECT_EQ(dlg.AssociatedCommand(), "\"C:\\Program Files\\Vorne\\Vorne.exe\" %1");
     dlg.List1_Click(RowOf(".wav"));
     EXPECT_EQ(dlg.AssociatedWith(), "OtherPlayer.Wave");
-    vorne::test_support::SaveWindowShot(dlg.hWnd(), "prefs-filetypes-saved");
+    vorne::testing::SaveWindowShot(dlg.hWnd(), "prefs-filetypes-saved");
 
     // Untick .mp3 and save: its binding goes, the ProgID and .wav stay.
     dlg.SetRowTicked(RowOf(".mp3"), false);
@@ -185,18 +185,18 @@ TEST_F(PreferencesDialog, AssociationRoundTripReadBackWithReg) {
     dlg.cmdancel_Click();
     // Cancel after Save Changes keeps the registry.
     EXPECT_NE(RegQuery("HKCR\\.vna").find("Vorne.PlayList"), std::string::npos);
-    library::UnassociateFileType(reg, ".vna", kPlayListProgId);
-    library::UnassociateFileType(reg, ".wav", "OtherPlayer.Wave");
+    vorne::registry::UnassociateFileType(reg, ".vna", kPlayListProgId);
+    vorne::registry::UnassociateFileType(reg, ".wav", "OtherPlayer.Wave");
 }
 
 TEST_F(PreferencesDialog, AFailedSaveIsReportedOnce) {
-    library::FakeRegistry failing;
+    vorne::registry::FakeRegistry failing;
     forms::ScriptedDialogs boxes;
     boxes.QueueMsgBox(forms::vbOK);
     forms::DialogService* before = forms::SetDialogs(&boxes);
     FrmOptions dlg(options, host, failing, base);
     dlg.Show();
-    failing.FailWith(library::kRegAccessDenied);
+    failing.FailWith(vorne::registry::kRegAccessDenied);
     for (const char* e : {".vna", ".pls", ".mp3", ".wav"}) dlg.SetRowTicked(RowOf(e), true);
     dlg.cmdSave_Click();
     EXPECT_EQ(dlg.FailureReports(), 1);

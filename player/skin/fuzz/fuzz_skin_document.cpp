@@ -7,7 +7,7 @@
 
 #include "player/skin/skin_document.h"
 
-using namespace vorne::skin;
+using namespace vorne::player::skin;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view in(reinterpret_cast<const char*>(data), size);

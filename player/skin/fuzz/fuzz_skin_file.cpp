@@ -7,7 +7,7 @@
 
 #include "player/skin/skin_file.h"
 
-using namespace vorne::skin;
+using namespace vorne::player::skin;
 
 namespace {
 

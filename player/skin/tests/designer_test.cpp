@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 namespace {
 
-class SkinDesigner : public testing::Test {
+class SkinDesigner : public ::testing::Test {
 protected:
     void SetUp() override { designer.FillKinds(); }
 
@@ -159,4 +159,4 @@ TEST(SkinImageArrayFor, EveryPosition) {
 }
 
 }  // namespace
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 namespace {
 
 TEST(SkinElementTables, StaticLabelText) {
@@ -51,4 +51,4 @@ TEST(SkinElementTables, ClearKeepsLabelTemplates) {
 }
 
 }  // namespace
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

@@ -4,7 +4,7 @@
 
 #include "runtime/basic/basic.h"
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 namespace {
 
 // The skin of the golden file, field by field.
@@ -53,7 +53,7 @@ SkinDocument GoldenDocument() {
 }
 
 std::string Golden() {
-    return vb::ReadWholeFile(VORNE_SOURCE_DIR "/player/skin/tests/golden/editor_skin.vsk").value_or("<missing>");
+    return vorne::basic::ReadWholeFile(VORNE_SOURCE_DIR "/player/skin/tests/golden/editor_skin.vsk").value_or("<missing>");
 }
 
 TEST(SkinWriter, WritesTheGoldenFileByteForByte) { EXPECT_EQ(WriteSkinText(GoldenDocument()), Golden()); }
@@ -185,4 +185,4 @@ TEST(SkinRoundTrip, WhatIsWrittenReadsBackUnchanged) {
 }
 
 }  // namespace
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

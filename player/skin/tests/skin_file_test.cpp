@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace vorne::skin {
+namespace vorne::player::skin {
 namespace {
 
 // Records every call of the reader as one text, in call order.
@@ -42,7 +42,7 @@ TEST(SkinSplitLines, LineEnds) {
         {"a\r\r\nb", {"a", "", "b"}},
         {"a\n\r\nb", {"a\n", "b"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(SplitSkinLines(c.data), c.lines) << testing::PrintToString(c.data);
+    for (const Case& c : cases) EXPECT_EQ(SplitSkinLines(c.data), c.lines) << ::testing::PrintToString(c.data);
 }
 
 TEST(SkinHeader, UpperCasedExactly) {
@@ -106,7 +106,7 @@ struct ReadCase {
 // Shown by name in test listings.
 void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
-class SkinReadOrder : public testing::TestWithParam<ReadCase> {};
+class SkinReadOrder : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(SkinReadOrder, CallsInFileOrder) {
     const ReadCase& c = GetParam();
@@ -117,7 +117,7 @@ TEST_P(SkinReadOrder, CallsInFileOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SkinReadOrder,
-    testing::Values(
+    ::testing::Values(
         ReadCase{"EveryKind",
                  kFullSkin,
                  ReadResult::Complete,
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Txt=t\r\n[End of Object]\r\n",
                  ReadResult::Complete,
                  {"Begin[Image|=x| Object]|=a||t]", "End(=x)"}}),
-    [](const testing::TestParamInfo<ReadCase>& i) { return std::string(i.param.name); });
+    [](const ::testing::TestParamInfo<ReadCase>& i) { return std::string(i.param.name); });
 
 struct MatchCase {
     SkinKind kind;
@@ -295,4 +295,4 @@ TEST(SkinConversions, Boolean) {
 }
 
 }  // namespace
-}  // namespace vorne::skin
+}  // namespace vorne::player::skin

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 namespace {
 
 TEST(HandOver, BytesOfACommandLine) {
@@ -75,4 +75,4 @@ TEST(HandOver, ParseCommandDecision) {
 }
 
 }  // namespace
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

@@ -19,7 +19,7 @@
 
 namespace {
 
-using namespace vorne::startup;
+using namespace vorne::player::startup;
 
 void Log(const std::string& line) { AppendTraceLine("VORNE_PROBE_LOG", line.c_str()); }
 

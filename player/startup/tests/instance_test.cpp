@@ -11,7 +11,7 @@
 
 #include "player/startup/handover.h"
 
-namespace vorne::startup {
+namespace vorne::player::startup {
 namespace {
 
 constexpr DWORD kStepMs = 50;
@@ -223,4 +223,4 @@ TEST(InstanceLock, SecondLockInOneProcessIsNotFirst) {
 }
 
 }  // namespace
-}  // namespace vorne::startup
+}  // namespace vorne::player::startup

@@ -21,16 +21,16 @@ using namespace vorne::player::video;
 namespace com = vorne::com;
 namespace forms = vorne::forms;
 
-using vorne::test_support::Pump;
-using vorne::test_support::PumpUntil;
+using vorne::testing::Pump;
+using vorne::testing::PumpUntil;
 
 // What a window shows: the count of distinct colours in its client area,
 // and a copy saved as a bitmap file for a look.
 size_t CaptureColours(HWND window, const std::string& file) {
-  const vorne::bitmap::Image shown = vorne::test_support::CaptureClient(window);
+  const vorne::bitmap::Image shown = vorne::testing::CaptureClient(window);
   std::set<uint32_t> colours;
   for (size_t i = 0; i < shown.pixels.size(); i += 7) colours.insert(shown.pixels[i]);
-  vorne::test_support::SaveBmpFile(file, shown);
+  vorne::testing::SaveBmpFile(file, shown);
   return colours.size();
 }
 
@@ -76,11 +76,11 @@ TEST_F(VideoWindowTest, ShowsThePictureAtEachDisplaySizeWithoutSoundToTheEnd) {
   VariantInit(&name);
   name.vt = VT_BSTR;
   name.bstrVal = SysAllocString(full);
-  ASSERT_EQ(com::PutProperty(dlg.Vid()->Dispatch(), vorne::media::kDispFileName, name), S_OK);
+  ASSERT_EQ(com::PutProperty(dlg.Vid()->Dispatch(), vorne::mediaplayer::kDispFileName, name), S_OK);
   VariantClear(&name);
   ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().LogoShown(); }));
   EXPECT_FALSE(dlg.picVorne.Visible());
-  EXPECT_EQ(State(dlg.Vid()), vorne::media::kStatePlaying);
+  EXPECT_EQ(State(dlg.Vid()), vorne::mediaplayer::kStatePlaying);
   EXPECT_FALSE(dlg.Vid()->RendersSound());
   EXPECT_EQ(dlg.Vid()->VideoSize().cx, 320);
   EXPECT_EQ(dlg.Vid()->VideoSize().cy, 240);
@@ -111,7 +111,7 @@ TEST_F(VideoWindowTest, ShowsThePictureAtEachDisplaySizeWithoutSoundToTheEnd) {
         << "no picture on screen";
   }
   // Full screen ends with the next play-state change.
-  com::CallMethod(dlg.Vid()->Dispatch(), vorne::media::kDispPause);
+  com::CallMethod(dlg.Vid()->Dispatch(), vorne::mediaplayer::kDispPause);
   ASSERT_TRUE(PumpUntil([&] { return dlg.Vid()->DisplaySize() == kOwnSize; }));
 
   // Esc from the window and from the picture.
@@ -149,8 +149,8 @@ TEST_F(VideoWindowTest, ShowsThePictureAtEachDisplaySizeWithoutSoundToTheEnd) {
   EXPECT_NEAR(area.bottom - area.top, (5000 - 360) / forms::TwipsPerPixelY(), 1);
 
   // To the end: the control stops by itself.
-  com::CallMethod(dlg.Vid()->Dispatch(), vorne::media::kDispPlay);
-  ASSERT_TRUE(PumpUntil([&] { return State(dlg.Vid()) == vorne::media::kStateStopped; }, 15000));
+  com::CallMethod(dlg.Vid()->Dispatch(), vorne::mediaplayer::kDispPlay);
+  ASSERT_TRUE(PumpUntil([&] { return State(dlg.Vid()) == vorne::mediaplayer::kStateStopped; }, 15000));
   dlg.Unload();
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace vorne::library;
+using namespace vorne::registry;
 
 namespace {
 

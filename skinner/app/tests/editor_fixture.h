@@ -20,8 +20,8 @@
 namespace vorne::skinner {
 namespace {
 
-using skinart::Canvas;
-using skinart::Colour;
+using vorne::player::skin_art::Canvas;
+using vorne::player::skin_art::Colour;
 
 // A temporary folder whose name holds letters of the ANSI code page beyond
 // ASCII.

@@ -20,8 +20,8 @@
 namespace vorne::skinner {
 namespace {
 
-using skinart::Canvas;
-using skinart::Colour;
+using vorne::player::skin_art::Canvas;
+using vorne::player::skin_art::Colour;
 
 // The player's main window with only its face prepared.
 class PlayerFace : public player::FrmMain {

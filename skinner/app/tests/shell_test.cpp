@@ -19,7 +19,7 @@
 namespace vorne::skinner {
 namespace {
 
-using vorne::test_support::RegDefault;
+using vorne::testing::RegDefault;
 
 void Pump() {
     for (int i = 0; i < 5; ++i) {
@@ -71,7 +71,7 @@ void Shot(const char* name) {
     Pump();
     Sleep(300);
     Pump();
-    test_support::SaveBmpFile(std::string(dir) + "\\" + name + ".bmp", test_support::CaptureScreen());
+    vorne::testing::SaveBmpFile(std::string(dir) + "\\" + name + ".bmp", vorne::testing::CaptureScreen());
 }
 
 class EditorShell : public EditorWindow {
@@ -259,9 +259,9 @@ TEST_F(EditorShell, FontAndColourItemsTakeTheBoxesChoiceAndKeepTheElementOnCance
     SkinEditor& ed = w_.Editor();
     frmPrev& prev = w_.Preview();
     bool answer = false;
-    skin::SkinFont offered;
+    vorne::player::skin::SkinFont offered;
     int32_t offeredColour = -1;
-    prev.ChooseFont = [&](skin::SkinFont& f, int32_t& c) {
+    prev.ChooseFont = [&](vorne::player::skin::SkinFont& f, int32_t& c) {
         offered = f, offeredColour = c;
         f.name = "Courier New", f.size = 12, f.bold = true, f.underline = true;
         c = 0x0000FF;

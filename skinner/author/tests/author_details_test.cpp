@@ -35,8 +35,8 @@ protected:
         text::RemoveFile(path_);
     }
     void TearDown() override { text::RemoveFile(path_); }
-    void Write(const std::string& data) { ASSERT_TRUE(vb::WriteFileAtomic(path_, data)); }
-    std::string Read() { return vb::ReadWholeFile(path_).value_or("<missing>"); }
+    void Write(const std::string& data) { ASSERT_TRUE(vorne::basic::WriteFileAtomic(path_, data)); }
+    std::string Read() { return vorne::basic::ReadWholeFile(path_).value_or("<missing>"); }
     std::string path_;
 };
 

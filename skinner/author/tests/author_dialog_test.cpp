@@ -71,13 +71,17 @@ TEST(AuthorDialog, ClosingWithoutSaveKeepsTheEntries) {
     EXPECT_EQ(e, (AuthorEntries{"Ann", "d", "m", "h"}));
 }
 
-// Presses Save once the dialog is up, from inside its own message loop.
+// Presses Save once the dialog is up, from inside its own message loop; a
+// tick that comes before the dialog is there waits for the next.
 void CALLBACK PressSave(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
     HWND dlg = FindWindowA(nullptr, "Enter Author Details");
+    HWND save = nullptr;
     for (HWND c = dlg ? GetWindow(dlg, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (Text(c) == "Save") SendMessageA(c, BM_CLICK, 0, 0);
+        if (Text(c) == "Save") save = c;
     }
+    if (!save) return;
+    KillTimer(nullptr, id);
+    SendMessageA(save, BM_CLICK, 0, 0);
 }
 
 TEST(AuthorDialog, ShowIsModalUntilSave) {

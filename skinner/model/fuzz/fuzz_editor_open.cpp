@@ -35,17 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int pass = 0; pass < 2; ++pass) {
         if (!ed.OpenSkinData("C:\\skins\\fuzz.vsk", in)) return 0;
         for (const skinner::ObjectRow& r : ed.Rows()) {
-            const skin::SkinKind k = skin::KindFromText(r.kind);
-            auto idx = skin::ToLong(r.ref);
-            if (k == skin::SkinKind::Other || !idx || !ed.Element(k, *idx)) std::abort();
+            const vorne::player::skin::SkinKind k = vorne::player::skin::KindFromText(r.kind);
+            auto idx = vorne::player::skin::ToLong(r.ref);
+            if (k == vorne::player::skin::SkinKind::Other || !idx || !ed.Element(k, *idx)) std::abort();
         }
     }
-    const skin::SkinDocument doc = ed.Document();
-    skin::SkinDocument back;
-    if (skin::ReadSkinDocument(skin::WriteSkinText(doc), back) != skin::ReadResult::Complete) std::abort();
+    const vorne::player::skin::SkinDocument doc = ed.Document();
+    vorne::player::skin::SkinDocument back;
+    if (vorne::player::skin::ReadSkinDocument(vorne::player::skin::WriteSkinText(doc), back) != vorne::player::skin::ReadResult::Complete) std::abort();
     if (back.objects.size() != doc.objects.size()) std::abort();
     for (size_t i = 0; i < doc.objects.size(); ++i)
-        if (back.objects[i].kind != doc.objects[i].kind || back.objects[i].action != skin::OneLine(doc.objects[i].action))
+        if (back.objects[i].kind != doc.objects[i].kind || back.objects[i].action != vorne::player::skin::OneLine(doc.objects[i].action))
             std::abort();
     return 0;
 }

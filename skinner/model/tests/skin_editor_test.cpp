@@ -20,10 +20,10 @@ struct FakePicture : EditorPicture {
 // Pictures by name (a full path is looked up by its bare name).
 class FakePictures : public PictureService {
 public:
-    void Add(const std::string& name, int w, int h) { known[vb::UCase(name)] = {w, h}; }
+    void Add(const std::string& name, int w, int h) { known[vorne::basic::UCase(name)] = {w, h}; }
     EditorPictureRef Load(const std::string& path) override {
         std::string name = path.find('\\') == std::string::npos ? path : ChopPath(path);
-        auto it = known.find(vb::UCase(name));
+        auto it = known.find(vorne::basic::UCase(name));
         if (it == known.end()) return nullptr;
         return std::make_shared<FakePicture>(name, it->second.first, it->second.second);
     }
@@ -365,8 +365,8 @@ protected:
         text::RemoveFile(path);
         SkinEditorTest::TearDown();
     }
-    void Write(const std::string& data) { ASSERT_TRUE(vb::WriteFileAtomic(path, data)); }
-    std::string Read() { return vb::ReadWholeFile(path).value_or("<missing>"); }
+    void Write(const std::string& data) { ASSERT_TRUE(vorne::basic::WriteFileAtomic(path, data)); }
+    std::string Read() { return vorne::basic::ReadWholeFile(path).value_or("<missing>"); }
     std::string path;
 };
 
@@ -534,7 +534,7 @@ TEST_F(SkinEditorFiles, SavedSkinOpensToTheSameRowsAndElements) {
     Make(3, "Position Bar", "pos");
     dialogs.QueueMsgBox(forms::vbOK);  // track.bmp is not beside the skin
     ASSERT_TRUE(ed.SaveSkin(path));
-    const skin::SkinDocument saved = ed.Document();
+    const vorne::player::skin::SkinDocument saved = ed.Document();
     const std::vector<ObjectRow> rows = ed.Rows();
 
     SkinEditor other(pictures);

@@ -42,14 +42,14 @@ TEST(DrelkExe, StartsWithItsWindowAndWritesTheAuthorFileAtExit) {
     for (int i = 0; i < 100 && !(IsWindowVisible(w) && GetMenu(w)); ++i) Sleep(50);
     EXPECT_TRUE(GetMenu(w));
     // The author-details file exists from the start on.
-    for (int i = 0; i < 100 && !vb::FileExists(dir + "VornesUser.ini"); ++i) Sleep(50);
-    EXPECT_TRUE(vb::FileExists(dir + "VornesUser.ini"));
+    for (int i = 0; i < 100 && !vorne::basic::FileExists(dir + "VornesUser.ini"); ++i) Sleep(50);
+    EXPECT_TRUE(vorne::basic::FileExists(dir + "VornesUser.ini"));
     PostMessageA(w, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     // A first run leaves four empty lines.
-    EXPECT_EQ(vb::ReadWholeFile(dir + "VornesUser.ini").value_or("?"), "\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(vorne::basic::ReadWholeFile(dir + "VornesUser.ini").value_or("?"), "\r\n\r\n\r\n\r\n");
 }
 
 }  // namespace

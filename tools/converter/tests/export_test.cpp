@@ -52,24 +52,24 @@ TEST(ConvertedSkinText, MatchesTheGoldenFileByteForByte) {
 
 TEST(ConvertedSkinText, ReadsBackThroughThePlayersReader) {
     // Before any import every colour line carries 0.
-    struct Reader : skin::SkinReadHandler {
-        std::vector<skin::ObjectHead> heads;
+    struct Reader : vorne::player::skin::SkinReadHandler {
+        std::vector<vorne::player::skin::ObjectHead> heads;
         std::vector<std::string> info = std::vector<std::string>(4);
         std::string back;
         int colour_lines = 0, zero_colours = 0;
         void Info(int n, const std::string& v) override { info[static_cast<size_t>(n)] = v; }
         void BackImage(const std::string& v) override { back = v; }
-        void BeginObject(const skin::ObjectHead& h) override { heads.push_back(h); }
-        void KeyedLine(const skin::ObjectHead& h, const std::string& line) override {
-            for (const auto& s : skin::MatchKeyedLine(skin::KindFromText(h.kind), line))
-                if (s.property == skin::SkinProperty::ForeColor || s.property == skin::SkinProperty::BackColor) {
+        void BeginObject(const vorne::player::skin::ObjectHead& h) override { heads.push_back(h); }
+        void KeyedLine(const vorne::player::skin::ObjectHead& h, const std::string& line) override {
+            for (const auto& s : vorne::player::skin::MatchKeyedLine(vorne::player::skin::KindFromText(h.kind), line))
+                if (s.property == vorne::player::skin::SkinProperty::ForeColor || s.property == vorne::player::skin::SkinProperty::BackColor) {
                     ++colour_lines;
                     zero_colours += s.value == "0";
                 }
         }
     } r;
     const std::string text = ConvertedSkinText({"a\nb", "", "", "c\r\rd"}, WinampInterface{});
-    ASSERT_EQ(skin::ReadSkin(skin::SplitSkinLines(text), r), skin::ReadResult::Complete);
+    ASSERT_EQ(vorne::player::skin::ReadSkin(vorne::player::skin::SplitSkinLines(text), r), vorne::player::skin::ReadResult::Complete);
     EXPECT_EQ(r.info[0], "a b");
     EXPECT_EQ(r.info[3], "c d");
     EXPECT_EQ(r.back, "intBack.bmp");
@@ -81,7 +81,7 @@ TEST(ConvertedSkinText, ReadsBackThroughThePlayersReader) {
         for (const std::string& img : {h.img1, h.img2}) {
             if (img.empty()) continue;
             bool found = false;
-            for (const ExportBitmap& b : ExportBitmaps()) found |= vb::UCase(b.file) == vb::UCase(img);
+            for (const ExportBitmap& b : ExportBitmaps()) found |= vorne::basic::UCase(b.file) == vorne::basic::UCase(img);
             EXPECT_TRUE(found) << img;
         }
 }
@@ -174,7 +174,7 @@ TEST_F(ExportFiles, WritesTheSkinAndItsBitmapsNamedWithoutAFolder) {
     for (const ExportBitmap& b : ExportBitmaps()) {
         SCOPED_TRACE(b.file);
         // Found under the letter case the skin file uses too.
-        const SheetLoad got = loader.Load(vb::LCase(b.file));
+        const SheetLoad got = loader.Load(vorne::basic::LCase(b.file));
         ASSERT_EQ(got.status, SheetLoad::Loaded);
         EXPECT_EQ(got.pixels, ComposeBitmap(b, from));
     }

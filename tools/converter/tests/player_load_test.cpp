@@ -24,12 +24,12 @@ protected:
 };
 
 template <class E>
-int Bound(const std::array<E, skin::kTableSize>& t) {
+int Bound(const std::array<E, vorne::player::skin::kTableSize>& t) {
     int n = 0;
     for (const auto& e : t) n += !e.Action.empty();
     return n;
 }
-int Bound(const std::array<std::string, skin::kTableSize>& t) {
+int Bound(const std::array<std::string, vorne::player::skin::kTableSize>& t) {
     int n = 0;
     for (const auto& a : t) n += !a.empty();
     return n;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tools/converter/bmp.h"
-#include "tools/converter/picture_win.h"
+#include "tools/converter/picture_win32.h"
 #include "runtime/testing/window_pixels.h"
 #include "tools/converter/tests/test_util.h"
 
@@ -59,7 +59,7 @@ inline void WriteCodedSkin(const std::string& dir) {
 
 // What the screen shows of a window, saved as a BMP file.
 inline bool CaptureWindow(HWND w, const std::string& path) {
-    return test_support::SaveBmpFile(path, test_support::CaptureWindow(w));
+    return vorne::testing::SaveBmpFile(path, vorne::testing::CaptureWindow(w));
 }
 
 // Lets the window system catch up (painting, placing).

@@ -140,7 +140,7 @@ TEST_F(ConverterWindow, ExportAsksForTheAuthorThenWritesTheSkinAndItsBitmaps) {
     w_.cmdExport_Click();
     EXPECT_EQ(w_.author_dialogs, 1);
     EXPECT_TRUE(boxes_.Log().empty());
-    EXPECT_EQ(vb::ReadWholeFile(out_ + "Amp.vsk").value_or(""), ConvertedSkinText(w_.typed, w_.Interface()));
+    EXPECT_EQ(vorne::basic::ReadWholeFile(out_ + "Amp.vsk").value_or(""), ConvertedSkinText(w_.typed, w_.Interface()));
     BmpSheetLoader read;
     for (const ExportBitmap& b : ExportBitmaps()) {
         const SheetLoad got = read.Load(out_ + b.file);
@@ -154,7 +154,7 @@ TEST_F(ConverterWindow, ExportAsksForTheAuthorThenWritesTheSkinAndItsBitmaps) {
     w_.typed = {"Someone else", "", "", ""};
     w_.cmdExport_Click();
     EXPECT_EQ(boxes_.Log().size(), 1u);
-    EXPECT_NE(vb::ReadWholeFile(out_ + "Amp.vsk").value_or("").find("Info0=Ann\r\n"), std::string::npos);
+    EXPECT_NE(vorne::basic::ReadWholeFile(out_ + "Amp.vsk").value_or("").find("Info0=Ann\r\n"), std::string::npos);
 }
 
 // A picture of 12000 x 12000 pixels (432 MB) is more than the converter
@@ -171,7 +171,7 @@ TEST_F(ConverterWindow, ASheetTooLargeToHoldIsRefusedLikeOneThatDoesNotLoad) {
         SendMessageA(w_.hWnd(), WM_COMMAND, MAKEWPARAM(w_.cmdImport.Id(), 0), 0);
     };
     {
-        test_support::HugeBmpFile huge(skin_ + "Huge.bmp");
+        vorne::testing::HugeBmpFile huge(skin_ + "Huge.bmp");
         ASSERT_TRUE(huge.Made());
         boxes_.QueueMsgBox(forms::vbOK);
         import_through_the_menu(huge.Path());
@@ -182,7 +182,7 @@ TEST_F(ConverterWindow, ASheetTooLargeToHoldIsRefusedLikeOneThatDoesNotLoad) {
         EXPECT_TRUE(w_.Interface().up == before.up && w_.Interface().dn == before.dn);
     }
     {
-        test_support::HugeBmpFile huge(skin_ + "CBUTTONS.BMP");  // in place of the coded sheet
+        vorne::testing::HugeBmpFile huge(skin_ + "CBUTTONS.BMP");  // in place of the coded sheet
         ASSERT_TRUE(huge.Made());
         import_through_the_menu(skin_ + "Main.bmp");
         EXPECT_EQ(boxes_.Log().size(), 1u);
@@ -202,7 +202,7 @@ TEST_F(ConverterWindow, AuthorDetailsFileIsMadeAtStartAndWrittenAtExit) {
     skinner::AuthorInfo() = {"Ann", "Desc", "", "http://x/"};
     w_.cmdExit_Click();
     EXPECT_FALSE(w_.Loaded());
-    EXPECT_EQ(vb::ReadWholeFile(ini).value_or(""), "Ann\r\nDesc\r\n\r\nhttp://x/\r\n");
+    EXPECT_EQ(vorne::basic::ReadWholeFile(ini).value_or(""), "Ann\r\nDesc\r\n\r\nhttp://x/\r\n");
     // The next start reads them back.
     skinner::AuthorInfo() = {};
     w_.Load();

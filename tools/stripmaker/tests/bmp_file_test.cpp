@@ -72,7 +72,7 @@ TEST(SaveBmp, WritesBmpWhateverTheNameAndKeepsTheOldFileOnFailure) {
     const std::string file = TempName("strip \xe2\x80\x99" "caf\xc3\xa9 " + std::to_string(std::rand()) + ".jpg");
 #endif
     ASSERT_TRUE(SaveBmp(file, p));
-    auto bytes = vb::ReadWholeFile(file);
+    auto bytes = vorne::basic::ReadWholeFile(file);
     ASSERT_TRUE(bytes);
     const auto expected = EncodeBmp(p);
     EXPECT_EQ(*bytes, std::string(expected.begin(), expected.end()));
@@ -80,7 +80,7 @@ TEST(SaveBmp, WritesBmpWhateverTheNameAndKeepsTheOldFileOnFailure) {
     // Nothing to write and nowhere to write: false, the file as it was.
     EXPECT_FALSE(SaveBmp(file, PixelBuffer()));
     EXPECT_FALSE(SaveBmp(TempName("no such folder") + "/x/strip.bmp", p));
-    EXPECT_EQ(*vb::ReadWholeFile(file), *bytes);
+    EXPECT_EQ(*vorne::basic::ReadWholeFile(file), *bytes);
     text::RemoveFile(file);
 }
 

@@ -20,7 +20,7 @@ namespace vorne::stripmaker::testing {
 namespace {
 
 // The whole screen as a bitmap file in the test's folder, to look at.
-void SaveScreen(const std::string& name) { test_support::SaveBmpFile(name, test_support::CaptureScreen()); }
+void SaveScreen(const std::string& name) { vorne::testing::SaveBmpFile(name, vorne::testing::CaptureScreen()); }
 
 // What a picture box shows at (x, y).
 std::uint32_t Shown(forms::PictureBox& box, int x, int y) { return Rgb(GetPixel(box.hDC(), x, y)); }
@@ -98,7 +98,7 @@ TEST_F(StripMakerWindow, AStatePictureTooLargeToHoldIsRefusedLikeOneThatDoesNotL
     const auto before = main_->Family.Picture(2);
     const forms::PictureRef shown = main_->View(2).GetPicture();
     {
-        test_support::HugeBmpFile huge(dir_ + "huge.bmp");
+        vorne::testing::HugeBmpFile huge(dir_ + "huge.bmp");
         ASSERT_TRUE(huge.Made());
         files_.Queue(huge.Path());
         SendMessageA(main_->cmdActv.Window(), BM_CLICK, 0, 0);
@@ -152,7 +152,7 @@ TEST_F(StripMakerWindow, SaveNeverProposesTheSourcePictureAndAsksBeforeReplacing
     LoadFourStates();
     DragInView(1, 10, 10, 29, 24);
     const std::string source = dir_ + "state3.bmp";
-    const auto source_bytes = vb::ReadWholeFile(source);
+    const auto source_bytes = vorne::basic::ReadWholeFile(source);
 
     // Offered the last source picture's folder but not its name; asked
     // about replacing it, the user says No, and then cancels the box.
@@ -167,7 +167,7 @@ TEST_F(StripMakerWindow, SaveNeverProposesTheSourcePictureAndAsksBeforeReplacing
     ASSERT_EQ(boxes_.Log().size(), 1u);
     EXPECT_NE(boxes_.Log()[0].prompt.find("state3.bmp already exists"), std::string::npos);
     EXPECT_EQ(boxes_.Log()[0].style & forms::vbYesNo, forms::vbYesNo);
-    EXPECT_EQ(vb::ReadWholeFile(source), source_bytes);
+    EXPECT_EQ(vorne::basic::ReadWholeFile(source), source_bytes);
     // The open boxes still start with the last picture picked.
     EXPECT_EQ(main_->CD.FileName, source);
 
@@ -175,7 +175,7 @@ TEST_F(StripMakerWindow, SaveNeverProposesTheSourcePictureAndAsksBeforeReplacing
     const std::string name = dir_ + "strip \x92" "caf\xe9.jpg";
     files_.Queue(name);
     main_->cmdSave2_Click();
-    auto bytes = vb::ReadWholeFile(name);
+    auto bytes = vorne::basic::ReadWholeFile(name);
     ASSERT_TRUE(bytes);
     const auto want = EncodeBmp(main_->Family.Images4());
     EXPECT_EQ(*bytes, std::string(want.begin(), want.end()));
@@ -186,7 +186,7 @@ TEST_F(StripMakerWindow, SaveNeverProposesTheSourcePictureAndAsksBeforeReplacing
         const std::string jp = dir_ + text::WideToAnsi(kanji) + ".bmp";
         files_.Queue(jp);
         main_->cmdSave2_Click();
-        EXPECT_EQ(vb::ReadWholeFile(jp), *bytes);
+        EXPECT_EQ(vorne::basic::ReadWholeFile(jp), *bytes);
         LoadThroughDialog(1, jp);
         ASSERT_TRUE(main_->Family.Picture(1));
         EXPECT_EQ(*main_->Family.Picture(1), main_->Family.Images4());
@@ -197,7 +197,7 @@ TEST_F(StripMakerWindow, SaveNeverProposesTheSourcePictureAndAsksBeforeReplacing
     boxes_.QueueMsgBox(forms::vbYes);
     main_->cmdSave1_Click();
     const auto want2 = EncodeBmp(main_->Family.Images2());
-    EXPECT_EQ(*vb::ReadWholeFile(name), std::string(want2.begin(), want2.end()));
+    EXPECT_EQ(*vorne::basic::ReadWholeFile(name), std::string(want2.begin(), want2.end()));
 }
 
 TEST_F(StripMakerWindow, AStripThatCannotBeWrittenIsReported) {

@@ -10,7 +10,7 @@
 #include "player/library/addfiles/folder_search.h"
 #include "runtime/forms/folder_listing.h"
 
-using namespace vorne::library;
+using namespace vorne::player::library::addfiles;
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "player/library/addfiles/folder_search.h"
 
-namespace vorne::library {
+namespace vorne::player::library::addfiles {
 namespace {
 
 using forms::FolderEntry;
@@ -202,4 +202,4 @@ TEST(FolderSearch, RealTreeNatively) {
 #endif
 
 }  // namespace
-}  // namespace vorne::library
+}  // namespace vorne::player::library::addfiles
