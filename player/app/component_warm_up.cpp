@@ -24,7 +24,7 @@ DWORD WINAPI WarmUp(void* arg) {
 
 void WarmUpFaceComponents() {
     // The paths are made here: App::Path is the window thread's.
-    auto* paths = new std::string[2]{ComponentBesideProgram("Dunmere.ocx"), ComponentBesideProgram("Plovex1.ocx")};
+    auto* paths = new std::string[2]{activex::ComponentBesideProgram("Dunmere.ocx"), activex::ComponentBesideProgram("Plovex1.ocx")};
     if (HANDLE t = CreateThread(nullptr, 0, WarmUp, paths, 0, nullptr))
         CloseHandle(t);
     else

@@ -112,7 +112,7 @@ void FrmMain::Form_Load() {
     HelpFile = forms::HelpFilePath(App::Path());
     Step(2, "help file");
     // 3. No caption.
-    ShowTitleBar(hWnd(), false);
+    forms::ShowTitleBar(hWnd(), false);
     Step(3, "title bar");
     // 4. 1 by 1 twip until the skin gives the size.
     SetWidth(1);
@@ -164,7 +164,7 @@ void FrmMain::Form_Load() {
         Step(12, "multiple instances");
     }
     // 13. The process priority.
-    SetProcessPriority(Options.PriorityLevel);
+    forms::SetProcessPriority(Options.PriorityLevel);
     Step(13, "priority");
     // 14. The playlist window (its load runs the command line).
     frmList().Load();
@@ -186,8 +186,8 @@ void FrmMain::Form_Load() {
     SetupVolume();
     Step(17, "volume");
     // 18. On top.
-    SetOnTop(Options.AlwaysOnTop, hWnd());
-    OnTopTicked = IsOnTop(Options.AlwaysOnTop);
+    forms::SetOnTop(Options.AlwaysOnTop, hWnd());
+    OnTopTicked = forms::IsOnTop(Options.AlwaysOnTop);
     Step(18, "on top");
     // 19. The toggles.
     RefreshAllOptions();

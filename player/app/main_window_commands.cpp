@@ -36,7 +36,7 @@ namespace {
 // What the preferences dialog changes in the running player.
 class PreferencesWiring : public preferences::OptionsDialogHost {
 public:
-    void SetProcessPriority(int level) override { player::SetProcessPriority(level); }
+    void SetProcessPriority(int level) override { forms::SetProcessPriority(level); }
     void SetBufferingTime(double seconds) override { frmMain().SetBufferingTime(seconds); }
     double BufferingTime() override { return frmMain().BufferingTime(); }
     void SetTrayPicture(int n) override { frmMain().SetTrayPicture(n); }
@@ -76,7 +76,7 @@ dialogs::FrmInfo& frmAuthorInfo() {
 void FrmMain::CreateCoolMenu() {
     dialogs::SetOnTopRule([](HWND h) {
         int16_t flag = Options.AlwaysOnTop;
-        SetOnTop(flag, h);
+        forms::SetOnTop(flag, h);
     });
     // The hidden check boxes keep the menu entries in step, also when code sets them.
     RandomTicked = chkRandom.GetValue() == 1;
@@ -250,7 +250,7 @@ static void ShowTagEditor(const std::string& path) {
         host.player = &player;
         host.onTop = [](HWND h, bool useOption) {
             int16_t flag = useOption ? Options.AlwaysOnTop : 0;
-            SetOnTop(flag, h);
+            forms::SetOnTop(flag, h);
         };
         host.refreshControls = [] { frmMain().Refresh4Controls(); };
         host.setOpen = [](bool open) { TagEditorOpen = open; };
@@ -308,12 +308,12 @@ void FrmMain::cmdSkin_Click() {
 }
 
 void FrmMain::cmdontop_Click() {
-    const bool on = !IsOnTop(Options.AlwaysOnTop);
+    const bool on = !forms::IsOnTop(Options.AlwaysOnTop);
     Options.AlwaysOnTop = on ? 1 : 0;
     OnTopTicked = on;
     int16_t mine = Options.AlwaysOnTop, list = Options.AlwaysOnTop;
-    SetOnTop(mine, hWnd());
-    if (frmList().Loaded()) SetOnTop(list, frmList().hWnd());
+    forms::SetOnTop(mine, hWnd());
+    if (frmList().Loaded()) forms::SetOnTop(list, frmList().hWnd());
 }
 
 void FrmMain::chkLoop_Click() {

@@ -59,7 +59,7 @@ void FrmMain::MakeComponentArrays() {
         RunElementEvent([&] { ScrollBars_Event(site.Index(), event, params); });
     };
     if (!SLabels) {
-        if (auto f = ComponentFactory(CLSID_Scroller, "Dunmere.ocx")) {
+        if (auto f = activex::ComponentFactory(CLSID_Scroller, "Dunmere.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_Scroller, f.Get(),
                                                              activex::HostScale::kPixels, scrollerEvents);
             if (SUCCEEDED(a->Init(RECT{0, 0, 60, 20}))) {
@@ -80,7 +80,7 @@ void FrmMain::MakeComponentArrays() {
         }
     }
     if (!ScrollBars) {
-        if (auto f = ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx")) {
+        if (auto f = activex::ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_ScrollBar, f.Get(),
                                                              activex::HostScale::kPixels, barEvents);
             if (SUCCEEDED(a->Init(none)))

@@ -169,7 +169,7 @@ void FrmList::Form_Load() {
     } else {
         ReadSelectedSongInfo();
     }
-    SetOnTop(Options.AlwaysOnTop, hWnd());
+    forms::SetOnTop(Options.AlwaysOnTop, hWnd());
 }
 
 void FrmList::ReadSelectedSongInfo() {

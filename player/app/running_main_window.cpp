@@ -11,7 +11,7 @@
 namespace vorne::player {
 namespace {
 
-class RunningMainWindow : public MainWindowView {
+class RunningMainWindow : public dialogs::MainWindowView {
  public:
   int TitleCount() override { return frmList().List1.ListCount(); }
   int SelectedIndex() override { return frmList().List1.ListIndex(); }
@@ -32,13 +32,13 @@ class RunningMainWindow : public MainWindowView {
 
 }  // namespace
 
-MainWindowView& RunningMainWindowView() {
+dialogs::MainWindowView& RunningMainWindowView() {
   static RunningMainWindow view;
   return view;
 }
 
 void ConnectSecondaryWindows() {
-  SetMainWindow(&RunningMainWindowView());
+  dialogs::SetMainWindow(&RunningMainWindowView());
   FrmMain& main = frmMain();
   main.ShowOutputWindow = [] { output::frmOutput().Show(); };
   main.ShowVideoWindow = [] { video::frmVideo().Show(); };

@@ -6,7 +6,7 @@
 
 namespace vorne::player {
 
-MainWindowView& RunningMainWindowView();
+dialogs::MainWindowView& RunningMainWindowView();
 
 // Joins the secondary windows to the running main window: both see it
 // through its view; the menu's "Output to Wave File" and "Show Video Window"

@@ -93,7 +93,7 @@ Subclasser::~Subclasser() {
 
 HRESULT Subclasser::Ensure() {
     if (gsub_) return S_OK;
-    com::Ptr<IClassFactory> factory = ComponentFactory(CLSID_GSubclass, "Vornesub.dll");
+    com::Ptr<IClassFactory> factory = activex::ComponentFactory(CLSID_GSubclass, "Vornesub.dll");
     if (!factory) return REGDB_E_CLASSNOTREG;
     return factory->CreateInstance(nullptr, IID__GSubclass, reinterpret_cast<void**>(&gsub_));
 }

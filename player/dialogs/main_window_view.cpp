@@ -1,6 +1,6 @@
 #include "player/dialogs/main_window_view.h"
 
-namespace vorne::player {
+namespace vorne::player::dialogs {
 namespace {
 
 class NoMainWindow : public MainWindowView {
@@ -31,4 +31,4 @@ MainWindowView& MainWindow() {
 
 void SetMainWindow(MainWindowView* view) { Current() = view; }
 
-}  // namespace vorne::player
+}  // namespace vorne::player::dialogs

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vorne::player {
+namespace vorne::player::dialogs {
 
 class MainWindowView {
  public:
@@ -36,4 +36,4 @@ class MainWindowView {
 MainWindowView& MainWindow();
 void SetMainWindow(MainWindowView* view);
 
-}  // namespace vorne::player
+}  // namespace vorne::player::dialogs

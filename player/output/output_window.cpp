@@ -183,7 +183,7 @@ LRESULT FrmOutput::Form_Message(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
 
 void FrmOutput::CreateBar() {
   if (pos_) return;
-  auto factory = ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx");
+  auto factory = activex::ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx");
   if (!factory) return;
   activex::ControlSite::Options o;
   auto handler = [this](activex::ControlSite&, DISPID event, DISPPARAMS*) { Bar_Event(event); };

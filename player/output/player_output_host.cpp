@@ -16,35 +16,35 @@ class PlayerOutputHost : public OutputHost {
  public:
   explicit PlayerOutputHost(forms::Form& dialog) : dialog_(dialog) {}
 
-  int TitleCount() override { return MainWindow().TitleCount(); }
-  int SelectedIndex() override { return MainWindow().SelectedIndex(); }
-  std::string TitlePath(int index) override { return MainWindow().TitlePath(index); }
+  int TitleCount() override { return dialogs::MainWindow().TitleCount(); }
+  int SelectedIndex() override { return dialogs::MainWindow().SelectedIndex(); }
+  std::string TitlePath(int index) override { return dialogs::MainWindow().TitlePath(index); }
   SongFacts ReadSong(const std::string& path) override {
     // No current file in the context: a missing song is not reported in
     // the player and does not stop it.
     const SongInfoRecord rec = GetMp3Info(path, SongInfoContext{});
     return {rec.HasTag, rec.Artist, rec.Title};
   }
-  void ClearPlaybackActive() override { MainWindow().ClearPlaybackActive(); }
+  void ClearPlaybackActive() override { dialogs::MainWindow().ClearPlaybackActive(); }
   void StopMainPlayer() override {
-    if (IDispatch* p = MainWindow().MediaControl()) com::CallMethod(p, vorne::mediaplayer::kDispStop);
+    if (IDispatch* p = dialogs::MainWindow().MediaControl()) com::CallMethod(p, vorne::mediaplayer::kDispStop);
   }
   double MainDuration() override { return Read(vorne::mediaplayer::kDispDuration); }
   double MainPosition() override { return Read(vorne::mediaplayer::kDispPosition); }
   void SetOnTop(bool userChoice) override {
     if (!dialog_.Loaded()) return;
     if (userChoice) {
-      vorne::player::SetOnTop(MainWindow().AlwaysOnTop(), dialog_.hWnd());
+      forms::SetOnTop(dialogs::MainWindow().AlwaysOnTop(), dialog_.hWnd());
     } else {
       int16_t off = 0;
-      vorne::player::SetOnTop(off, dialog_.hWnd());
+      forms::SetOnTop(off, dialog_.hWnd());
     }
   }
   void Message(const std::string& text) override { forms::MsgBox(text); }
 
  private:
   static double Read(DISPID id) {
-    IDispatch* p = MainWindow().MediaControl();
+    IDispatch* p = dialogs::MainWindow().MediaControl();
     if (!p) return 0;
     com::Variant v;
     if (FAILED(com::GetProperty(p, id, &v))) return 0;

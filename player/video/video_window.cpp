@@ -70,7 +70,7 @@ void FrmVideo::Form_Load() {
     vid_ = CreateVideoPlayer(hWnd(), this);
     if (vid_) vid_->SetVisible(true);
   }
-  SetOnTop(MainWindow().AlwaysOnTop(), hWnd());
+  forms::SetOnTop(dialogs::MainWindow().AlwaysOnTop(), hWnd());
   const float sw = GetSystemMetrics(SM_CXSCREEN) * forms::TwipsPerPixelX();
   const float sh = GetSystemMetrics(SM_CYSCREEN) * forms::TwipsPerPixelY();
   const Placement p = CentreOnScreen(sw, sh, Width(), Height());

@@ -4,7 +4,7 @@
 
 #include "runtime/forms/forms.h"
 
-namespace vorne::player {
+namespace vorne::activex {
 
 std::string ComponentBesideProgram(const char* file) {
     std::string path = forms::App::Path();
@@ -34,4 +34,4 @@ com::Ptr<IClassFactory> ComponentFactory(REFCLSID clsid, const char* fileBesideP
     return {};
 }
 
-}  // namespace vorne::player
+}  // namespace vorne::activex

@@ -10,7 +10,7 @@
 
 #include "runtime/com/object.h"
 
-namespace vorne::player {
+namespace vorne::activex {
 
 // The class factory for clsid, or null when neither way finds one.
 com::Ptr<IClassFactory> ComponentFactory(REFCLSID clsid, const char* fileBesideProgram);
@@ -18,4 +18,4 @@ com::Ptr<IClassFactory> ComponentFactory(REFCLSID clsid, const char* fileBesideP
 // The path of a component file beside the program.
 std::string ComponentBesideProgram(const char* file);
 
-}  // namespace vorne::player
+}  // namespace vorne::activex

@@ -1,6 +1,6 @@
 #include "runtime/forms/window_procs.h"
 
-namespace vorne::player {
+namespace vorne::forms {
 
 void ShowTitleBar(HWND window, bool show) {
     LONG style = GetWindowLongA(window, GWL_STYLE);
@@ -28,4 +28,4 @@ void SetOnTop(int16_t& flag, HWND window) {
     SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-}  // namespace vorne::player
+}  // namespace vorne::forms

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace vorne::player {
+namespace vorne::forms {
 
 // Sets or clears the caption bits and redraws the frame.
 void ShowTitleBar(HWND window, bool show);
@@ -22,4 +22,4 @@ void SetOnTop(int16_t& flag, HWND window);
 // 1 and -1 mean "on top".
 inline bool IsOnTop(int16_t flag) { return flag == 1 || flag == -1; }
 
-}  // namespace vorne::player
+}  // namespace vorne::forms

@@ -381,8 +381,8 @@ void frmSkinner::cmdTypeIn_Click() {
 
 void frmSkinner::SetWindowsOnTop(bool onTop) {
     int16_t flag = onTop ? 1 : 0;
-    player::SetOnTop(flag, hWnd());
-    if (preview_->Loaded()) player::SetOnTop(flag, preview_->hWnd());
+    forms::SetOnTop(flag, hWnd());
+    if (preview_->Loaded()) forms::SetOnTop(flag, preview_->hWnd());
 }
 
 std::string frmSkinner::SkinsFolder() const {

@@ -144,7 +144,7 @@ void frmPrev::MakeComponents() {
         };
     };
     if (!SLabels) {
-        if (auto f = player::ComponentFactory(CLSID_Scroller, "Dunmere.ocx")) {
+        if (auto f = activex::ComponentFactory(CLSID_Scroller, "Dunmere.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_Scroller, f.Get(),
                                                              activex::HostScale::kPixels,
                                                              handler(SkinKind::ScrollingLabel));
@@ -152,7 +152,7 @@ void frmPrev::MakeComponents() {
         }
     }
     if (!ScrollBars) {
-        if (auto f = player::ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx")) {
+        if (auto f = activex::ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_ScrollBar, f.Get(),
                                                              activex::HostScale::kPixels,
                                                              handler(SkinKind::ScrollBar));

@@ -28,7 +28,7 @@ void frmWH::Form_Load() {
     Move(Left(), Top(), static_cast<float>(r.right - r.left) * forms::TwipsPerPixelX(),
          static_cast<float>(r.bottom - r.top) * forms::TwipsPerPixelY());
     int16_t onTop = 1;
-    player::SetOnTop(onTop, w);
+    forms::SetOnTop(onTop, w);
     // What may be typed is fixed for as long as the dialog stays open.
     EnableWindow(boxes_[kBoxLeft], editor_.EditPos);
     EnableWindow(boxes_[kBoxTop], editor_.EditPos);
