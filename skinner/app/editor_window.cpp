@@ -34,7 +34,7 @@ std::vector<std::vector<std::string>> RowTexts(const std::vector<ObjectRow>& row
 frmSkinner::frmSkinner()
     : Form("frmSkinner"), editor_(pictures_, forms::ScreenScale()), preview_(std::make_unique<frmPrev>(editor_)) {
     SetCaption("Quarl");
-    editor_.ShowAuthorDialog = [] { skinner::ShowAuthorDialog(); };
+    editor_.ShowAuthorDialog = [] { author::ShowAuthorDialog(); };
     editor_.OnCaption = [this](const std::string& c) { SetCaption(c); };
     preview_->OnSelect = [this](SkinKind kind, int index) { SelectItem(kind, index); };
     wh_ = std::make_unique<frmWH>(editor_, [this](SkinKind kind, int index) { return preview_->PixelRect(kind, index); });
@@ -165,7 +165,7 @@ void frmSkinner::Form_QueryUnload(int& cancel, int mode) {
 }
 
 void frmSkinner::Form_Unload(int& cancel) {
-    WriteAuthorFile(AuthorFilePath(forms::App::Path()), AuthorInfo());
+    author::WriteAuthorFile(author::AuthorFilePath(forms::App::Path()), author::AuthorInfo());
     wh_->Unload();
     preview_->Unload();
 }

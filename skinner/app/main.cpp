@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    skinner::ReadAuthorFile(skinner::AuthorFilePath(forms::App::Path()), skinner::AuthorInfo());
+    skinner::author::ReadAuthorFile(skinner::author::AuthorFilePath(forms::App::Path()), skinner::author::AuthorInfo());
     {
         skinner::frmSkinner editor;
         editor.Show();

@@ -6,7 +6,7 @@
 #include "runtime/basic/basic.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::author {
 
 AuthorEntries& AuthorInfo() {
     static AuthorEntries entries;
@@ -48,4 +48,4 @@ bool WriteAuthorFile(const std::string& path, const AuthorEntries& entries) {
     return vorne::basic::WriteFileAtomic(path, AuthorFileText(entries));
 }
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::author

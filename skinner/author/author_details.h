@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorne::skinner {
+namespace vorne::skinner::author {
 
 enum AuthorEntry : int { kAuthorName = 0, kAuthorDescription = 1, kAuthorEmail = 2, kAuthorHomePage = 3 };
 inline constexpr int kAuthorEntries = 4;
@@ -38,4 +38,4 @@ std::string AuthorFileText(const AuthorEntries& entries);
 // one is complete). Returns whether it was written; callers report nothing.
 bool WriteAuthorFile(const std::string& path, const AuthorEntries& entries);
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::author

@@ -2,7 +2,7 @@
 
 #include "runtime/forms/child_windows.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::author {
 
 namespace {
 
@@ -91,4 +91,4 @@ bool ShowAuthorDialog(AuthorEntries& entries) {
     return saved;
 }
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::author

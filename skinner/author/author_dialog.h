@@ -12,7 +12,7 @@
 #include "runtime/forms/forms.h"
 #include "skinner/author/author_details.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::author {
 
 class frmInfo : public forms::Form {
 public:
@@ -50,4 +50,4 @@ private:
 // the user pressed "Save"; otherwise the entries are as they were.
 bool ShowAuthorDialog(AuthorEntries& entries = AuthorInfo());
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::author

@@ -465,7 +465,7 @@ class SkinEditor::Reader : public vorne::player::skin::SkinReadHandler {
 public:
     Reader(SkinEditor& ed, std::string folder) : ed_(ed), folder_(std::move(folder)) {}
 
-    void Info(int n, const std::string& v) override { AuthorInfo()[static_cast<size_t>(n)] = v; }
+    void Info(int n, const std::string& v) override { author::AuthorInfo()[static_cast<size_t>(n)] = v; }
     void BackImage(const std::string& v) override {
         ed_.txtBackPath.SetText(v);
         ed_.ShowBackground(v.empty() ? nullptr : ed_.pictures_.Load(v));
@@ -557,7 +557,7 @@ bool SkinEditor::OpenSkinData(const std::string& path, std::string_view data) {
 
 vorne::player::skin::SkinDocument SkinEditor::Document() const {
     vorne::player::skin::SkinDocument d;
-    d.info = AuthorInfo();
+    d.info = author::AuthorInfo();
     d.backImage = txtBackPath.Text();
     d.transparent = chkTrans.Checked();
     d.transColour = transColour;
@@ -620,7 +620,7 @@ bool SkinEditor::SaveSkin(const std::string& path) {
             for (size_t i = 1; i < lines.size(); ++i) {
                 for (int k = 0; k < 4; ++k) {
                     if (vorne::player::skin::KeyMatches(lines[i], "INFO" + std::to_string(k) + "="))
-                        AuthorInfo()[static_cast<size_t>(k)] = lines[i].substr(6);
+                        author::AuthorInfo()[static_cast<size_t>(k)] = lines[i].substr(6);
                 }
             }
         }

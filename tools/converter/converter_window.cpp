@@ -86,12 +86,12 @@ void frmConverter::Form_Load() {
     Move(Left(), Top(), static_cast<float>(r.right - r.left) * px, static_cast<float>(r.bottom - r.top) * py);
 
     // The author details of the last run; the file is made when missing.
-    skinner::ReadAuthorFile(skinner::AuthorFilePath(ProgramFolder()), skinner::AuthorInfo());
+    skinner::author::ReadAuthorFile(skinner::author::AuthorFilePath(ProgramFolder()), skinner::author::AuthorInfo());
     ShowPictures();
 }
 
 void frmConverter::Form_Unload(int&) {
-    skinner::WriteAuthorFile(skinner::AuthorFilePath(ProgramFolder()), skinner::AuthorInfo());
+    skinner::author::WriteAuthorFile(skinner::author::AuthorFilePath(ProgramFolder()), skinner::author::AuthorInfo());
 }
 
 void frmConverter::ShowPictures() {
@@ -115,7 +115,7 @@ void frmConverter::cmdImport_Click() {
     ShowPictures();
 }
 
-void frmConverter::ShowAuthorDetails() { skinner::ShowAuthorDialog(skinner::AuthorInfo()); }
+void frmConverter::ShowAuthorDetails() { skinner::author::ShowAuthorDialog(skinner::author::AuthorInfo()); }
 
 void frmConverter::cmdExport_Click() {
     CD.Filter = "Vorne Skins|*.vsk";
@@ -124,7 +124,7 @@ void frmConverter::cmdExport_Click() {
     if (!CD.ShowSave()) return;
     ShowAuthorDetails();
     HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    ExportConvertedSkin(CD.FileName, interface_, skinner::AuthorInfo(), forms::Dialogs());
+    ExportConvertedSkin(CD.FileName, interface_, skinner::author::AuthorInfo(), forms::Dialogs());
     SetCursor(before ? before : LoadCursor(nullptr, IDC_ARROW));
 }
 

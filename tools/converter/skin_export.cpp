@@ -69,7 +69,7 @@ std::string ConvertedSkinText(const AuthorEntries& author, const WinampInterface
     std::string out;
     Line(out, "[Vorne Skin]");
     for (int i = 0; i < 4; ++i)
-        Line(out, "Info" + std::to_string(i) + "=" + skinner::OneLine(author[static_cast<size_t>(i)]));
+        Line(out, "Info" + std::to_string(i) + "=" + skinner::author::OneLine(author[static_cast<size_t>(i)]));
     Line(out, "");
     Line(out, "[Interface]");
     Line(out, "BackImage=intBack.bmp");

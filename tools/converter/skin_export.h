@@ -14,7 +14,7 @@
 
 namespace vorne::converter {
 
-using skinner::AuthorEntries;
+using skinner::author::AuthorEntries;
 
 // The skin file's whole text, every line ended by CR LF; each author text
 // is written as one line.

@@ -504,18 +504,18 @@ TEST_F(EditorShell, TabMovesBetweenTheFieldsOfTheEditorAndTheAuthorDialog) {
     Pump();
     EXPECT_EQ(GetFocus(), w_.Item(frmSkinner::kCmboActions));
 
-    frmInfo info;
+    author::frmInfo info;
     info.Show();
     SetForegroundWindow(info.hWnd());
     SetFocus(info.Box(0));
-    ASSERT_EQ(GetFocus(), info.Box(kAuthorName));
+    ASSERT_EQ(GetFocus(), info.Box(author::kAuthorName));
     // The boxes in the order they stand: name, e-mail, home page, description.
-    PostMessageA(info.Box(kAuthorName), WM_KEYDOWN, VK_TAB, 0);
+    PostMessageA(info.Box(author::kAuthorName), WM_KEYDOWN, VK_TAB, 0);
     Pump();
-    EXPECT_EQ(GetFocus(), info.Box(kAuthorEmail));
+    EXPECT_EQ(GetFocus(), info.Box(author::kAuthorEmail));
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
     Pump();
-    EXPECT_EQ(GetFocus(), info.Box(kAuthorHomePage));
+    EXPECT_EQ(GetFocus(), info.Box(author::kAuthorHomePage));
     info.Unload();
 }
 

@@ -5,7 +5,7 @@
 #include "runtime/basic/basic.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::author {
 namespace {
 
 struct OneLineCase {
@@ -95,4 +95,4 @@ TEST(AuthorFile, UnreadablePlaceLeavesEntriesEmpty) {
 }
 
 }  // namespace
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::author

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vorne::skinner {
+namespace vorne::skinner::author {
 namespace {
 
 HWND LabelLeftOf(HWND form, HWND box) {
@@ -92,4 +92,4 @@ TEST(AuthorDialog, ShowIsModalUntilSave) {
 }
 
 }  // namespace
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::author

@@ -57,7 +57,7 @@ protected:
         pictures.Add("thumb.bmp", 20, 10);
         pictures.Add("tall.bmp", 10, 100);
         ed.SetPreview(&rec);
-        AuthorInfo() = {};
+        author::AuthorInfo() = {};
     }
     void TearDown() override { EXPECT_EQ(dialogs.Pending(), 0u); }
 
@@ -380,13 +380,13 @@ TEST_F(SkinEditorFiles, OpenBuildsObjectsThroughCreation) {
           "Object=Gauge\r\nName=g\r\nAction=x\r\nImg1=\r\nImg2=\r\nTxt=\r\nLeft=3\r\n[End of Object]\r\n"
           "Object=static label\r\nName=lower\r\nAction=User Defined\r\nImg1=\r\nImg2=\r\nTxt=hi\r\nLeft=3\r\n[End of Object]\r\n"
           "Object=Scrolling Label\r\nName=s\r\nAction=Song Info\r\nImg1=\r\nImg2=\r\nTxt=\r\nScrollSpeed=fast\r\nScrollSpeed=70000\r\n[End of Object]\r\n");
-    AuthorInfo() = {"a", "b", "c", "d"};
+    author::AuthorInfo() = {"a", "b", "c", "d"};
     ed.SkinChanged = true;
     ASSERT_TRUE(ed.OpenSkin(path));
     EXPECT_FALSE(ed.SkinChanged);
     EXPECT_EQ(ed.CurrentSkinPath(), path);
     EXPECT_EQ(ed.Caption(), CaptionForPath(path));
-    EXPECT_EQ(AuthorInfo(), (AuthorEntries{"Zed", "b", "zed@example.org", "d"}));
+    EXPECT_EQ(author::AuthorInfo(), (author::AuthorEntries{"Zed", "b", "zed@example.org", "d"}));
     EXPECT_EQ(ed.txtBackPath.Text(), "back.bmp");
     EXPECT_EQ(ed.PreviewWidth(), 4800);
     EXPECT_TRUE(ed.chkTrans.Checked());
@@ -434,7 +434,7 @@ TEST_F(SkinEditorFiles, OpenRefusesANonSkinAndLeavesTheSkinEmpty) {
         SCOPED_TRACE(bad);
         Make(0, "User Defined");
         ed.SkinChanged = true;
-        AuthorInfo()[0] = "kept";
+        author::AuthorInfo()[0] = "kept";
         Write(bad);
         dialogs.QueueMsgBox(forms::vbOK);
         EXPECT_FALSE(ed.OpenSkin(path));
@@ -446,7 +446,7 @@ TEST_F(SkinEditorFiles, OpenRefusesANonSkinAndLeavesTheSkinEmpty) {
         EXPECT_FALSE(ed.SkinChanged);
         EXPECT_EQ(ed.Caption(), caption);
         EXPECT_EQ(ed.CurrentSkinPath(), path);
-        EXPECT_EQ(AuthorInfo()[0], "kept");
+        EXPECT_EQ(author::AuthorInfo()[0], "kept");
     }
 }
 
@@ -462,9 +462,9 @@ TEST_F(SkinEditorFiles, EndOfFileInsideARecordKeepsWhatWasRead) {
 }
 
 TEST_F(SkinEditorFiles, SaveWritesTheEditorsFileAndClearsChanged) {
-    AuthorInfo() = {"Ann", "Blue", "", ""};
+    author::AuthorInfo() = {"Ann", "Blue", "", ""};
     int dialogsShown = 0;
-    ed.ShowAuthorDialog = [&] { ++dialogsShown; AuthorInfo()[1] = "Blue\r\nskin"; };
+    ed.ShowAuthorDialog = [&] { ++dialogsShown; author::AuthorInfo()[1] = "Blue\r\nskin"; };
     ed.txtCaption.SetText("%1");
     Make(0, "User Defined", "title");
     PreviewElement e = Last(SkinKind::StaticLabel);
@@ -488,17 +488,17 @@ TEST_F(SkinEditorFiles, SaveWritesTheEditorsFileAndClearsChanged) {
 }
 
 TEST_F(SkinEditorFiles, ReplacingTakesTheOldAuthorLinesFirst) {
-    AuthorInfo() = {"mine", "mine", "mine", "mine"};
-    AuthorEntries offered;
-    ed.ShowAuthorDialog = [&] { offered = AuthorInfo(); };
+    author::AuthorInfo() = {"mine", "mine", "mine", "mine"};
+    author::AuthorEntries offered;
+    ed.ShowAuthorDialog = [&] { offered = author::AuthorInfo(); };
     Write("[Vorne Skin]\r\ninfo0=Old\r\nInfo3=http://old\r\nInfo3=http://newer\r\n");
     ASSERT_TRUE(ed.SaveSkin(path));
-    EXPECT_EQ(offered, (AuthorEntries{"Old", "mine", "mine", "http://newer"}));
+    EXPECT_EQ(offered, (author::AuthorEntries{"Old", "mine", "mine", "http://newer"}));
     EXPECT_EQ(ed.Caption(), CaptionForPath(path));
     // An empty file to replace has no author lines and is replaced all the same.
     Write("");
     ASSERT_TRUE(ed.SaveSkin(path));
-    EXPECT_EQ(offered, (AuthorEntries{"Old", "mine", "mine", "http://newer"}));
+    EXPECT_EQ(offered, (author::AuthorEntries{"Old", "mine", "mine", "http://newer"}));
     EXPECT_EQ(Read().substr(0, 14), "[Vorne Skin]\r\n");
 }
 

@@ -24,12 +24,12 @@ using namespace testing;
 class TestConverter : public frmConverter {
 public:
     int author_dialogs = 0;
-    skinner::AuthorEntries typed;
+    skinner::author::AuthorEntries typed;
 
 protected:
     void ShowAuthorDetails() override {
         ++author_dialogs;
-        skinner::AuthorInfo() = typed;
+        skinner::author::AuthorInfo() = typed;
     }
 };
 
@@ -42,7 +42,7 @@ protected:
         out_ = NewTempFolder("drelk_out");
         scoped_ = std::make_unique<forms::ScopedDialogs>(boxes_);
         scoped_files_ = std::make_unique<forms::ScopedFileDialogs>(files_);
-        skinner::AuthorInfo() = {};
+        skinner::author::AuthorInfo() = {};
         w_.SetProgramFolder(program_);
         w_.Load();
         ASSERT_TRUE(w_.Loaded());
@@ -199,14 +199,14 @@ TEST_F(ConverterWindow, ASheetTooLargeToHoldIsRefusedLikeOneThatDoesNotLoad) {
 TEST_F(ConverterWindow, AuthorDetailsFileIsMadeAtStartAndWrittenAtExit) {
     const std::string ini = program_ + "VornesUser.ini";
     EXPECT_TRUE(text::FileExists(ini));
-    skinner::AuthorInfo() = {"Ann", "Desc", "", "http://x/"};
+    skinner::author::AuthorInfo() = {"Ann", "Desc", "", "http://x/"};
     w_.cmdExit_Click();
     EXPECT_FALSE(w_.Loaded());
     EXPECT_EQ(vorne::basic::ReadWholeFile(ini).value_or(""), "Ann\r\nDesc\r\n\r\nhttp://x/\r\n");
     // The next start reads them back.
-    skinner::AuthorInfo() = {};
+    skinner::author::AuthorInfo() = {};
     w_.Load();
-    EXPECT_EQ(skinner::AuthorInfo()[3], "http://x/");
+    EXPECT_EQ(skinner::author::AuthorInfo()[3], "http://x/");
 }
 
 TEST_F(ConverterWindow, ShowsTheImportedSkin) {
