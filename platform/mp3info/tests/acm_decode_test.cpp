@@ -16,10 +16,8 @@
 #include "runtime/com/late_bound.h"
 #include "runtime/text/ansi.h"
 
+namespace vorne::mp3info {
 namespace {
-
-using namespace vorne::mp3info;
-namespace com = vorne::com;
 
 std::vector<uint8_t> Slurp(const std::string& path) {
   std::vector<uint8_t> d;
@@ -209,3 +207,4 @@ TEST_F(OutputControlTest, AFailedOpenIsReportedAndStartsNothing) {
 }
 
 }  // namespace
+}  // namespace vorne::mp3info

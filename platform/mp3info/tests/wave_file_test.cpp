@@ -9,9 +9,8 @@
 #include "platform/mp3info/wave_output.h"
 #include "runtime/text/ansi.h"
 
+namespace vorne::mp3info {
 namespace {
-
-using namespace vorne::mp3info;
 
 std::vector<uint8_t> Slurp(const std::string& path) {
   std::vector<uint8_t> d;
@@ -120,3 +119,4 @@ TEST_F(WaveWriterTest, AnUnwritableTargetFailsToOpen) {
 }
 
 }  // namespace
+}  // namespace vorne::mp3info

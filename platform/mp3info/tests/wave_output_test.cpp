@@ -8,9 +8,8 @@
 
 #include "runtime/text/ansi.h"
 
+namespace vorne::mp3info {
 namespace {
-
-using namespace vorne::mp3info;
 
 // lame's songs (.mp3) begin with an Info/Xing frame; twolame's (.mp2) not.
 const char* const kSongs[] = {"m1_stereo_cbr.mp3", "m1_mono_vbr.mp3",      "m1_stereo_vbr.mp3",
@@ -208,3 +207,4 @@ TEST_F(WaveOutputTest, OpenTellsWhatFailed) {
 }
 
 }  // namespace
+}  // namespace vorne::mp3info

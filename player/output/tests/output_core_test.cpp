@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vorne::player::output {
 namespace {
-
-using namespace vorne::player::output;
 
 class FakeHost : public OutputHost {
  public:
@@ -260,3 +259,4 @@ TEST_F(OutputCoreTest, TheBarFollowsThePlayerWhenIdleAndTheSongWhenWriting) {
 }
 
 }  // namespace
+}  // namespace vorne::player::output

@@ -14,10 +14,8 @@
 #include "runtime/testing/message_pump.h"
 #include "runtime/text/ansi.h"
 
+namespace vorne::player::output {
 namespace {
-
-using namespace vorne::player::output;
-namespace forms = vorne::forms;
 
 class StandInPlayer : public OutputHost {
  public:
@@ -175,3 +173,4 @@ TEST_F(OutputWindowTest, NoSelectionAndAnUnwritableFolderAreReported) {
 }
 
 }  // namespace
+}  // namespace vorne::player::output

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vorne::player::video {
 namespace {
-
-using namespace vorne::player::video;
 
 // A control that, like the real one, reports a display-mode change from
 // inside every write of the display size and of the display settings.
@@ -125,3 +124,4 @@ TEST(VideoGeometry, CentringAndPictureRects) {
 }
 
 }  // namespace
+}  // namespace vorne::player::video

@@ -15,11 +15,8 @@
 #include "runtime/testing/window_pixels.h"
 #include "runtime/text/ansi.h"
 
+namespace vorne::player::video {
 namespace {
-
-using namespace vorne::player::video;
-namespace com = vorne::com;
-namespace forms = vorne::forms;
 
 using vorne::testing::Pump;
 using vorne::testing::PumpUntil;
@@ -155,3 +152,4 @@ TEST_F(VideoWindowTest, ShowsThePictureAtEachDisplaySizeWithoutSoundToTheEnd) {
 }
 
 }  // namespace
+}  // namespace vorne::player::video
