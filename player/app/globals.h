@@ -17,7 +17,7 @@ namespace vorne::player {
 
 // Every stored option and statistic (Vorne.ini), with the values the main
 // window's load sets before the file is read.
-extern OptionsFile Options;
+extern core::OptionsFile Options;
 
 // The player is shutting down: the playlist window really unloads and
 // saves, and a new load of the main window unloads at once.
@@ -30,7 +30,7 @@ extern bool BuildingListTitles;
 extern bool TagEditorOpen;
 // The path now playing, "STREAM" for a network stream, "" after a missing file.
 extern std::string CurrentFile;
-extern SongInfoRecord CurrentSongInfo;
+extern core::SongInfoRecord CurrentSongInfo;
 // The play list file last loaded.
 extern std::string PlayListPath;
 // The skin's author details: name, description, e-mail, home page.
@@ -42,10 +42,10 @@ extern std::string SessionStartPlayTime;
 
 // What MakeTextString reads of the running player, filled from the state
 // above on each call.
-TextSources& CurrentTextSources();
+core::TextSources& CurrentTextSources();
 // Fills in what the media control knows (duration, position, clip
 // information); set by the main window once its control is open.
-extern std::function<void(TextSources&)> MediaFacts;
+extern std::function<void(core::TextSources&)> MediaFacts;
 // MakeTextString over the running player.
 std::string ExpandTemplate(std::string_view tmpl, const std::string& fileName, bool useFileNameAsTitle);
 

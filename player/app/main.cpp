@@ -15,11 +15,12 @@
 namespace {
 
 using namespace vorne;
+namespace core = vorne::player::core;
 
 // Whether the options on disk let a second start run beside the first.
 bool MultipleInstancesAllowed() {
-    OptionsFile o;
-    LoadOptionsFile(OptionsFileName(forms::App::Path()), o);
+    core::OptionsFile o;
+    core::LoadOptionsFile(core::OptionsFileName(forms::App::Path()), o);
     return o.AllowMultipleInstances != 0;
 }
 

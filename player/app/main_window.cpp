@@ -216,7 +216,7 @@ void FrmMain::FinishLoadAfterFace() {
     SetTrayShown(true);
     Step(20, TrayIconShown ? "tray" : "no tray");
     // 21. Usage statistics.
-    Options.Stats.TotalRuns = AddToStatistic(Options.Stats.TotalRuns, 1);
+    Options.Stats.TotalRuns = core::AddToStatistic(Options.Stats.TotalRuns, 1);
     SessionStartPlayTime = Options.Stats.TotalPlayTime;
     Step(21, "statistics");
     // 22. The popup menu.
@@ -225,9 +225,9 @@ void FrmMain::FinishLoadAfterFace() {
 }
 
 void FrmMain::LoadOptions() {
-    const std::string file = OptionsFileName(App::Path());
-    const LoadOutcome outcome = LoadOptionsFile(file, Options);
-    if (outcome == LoadOutcome::FirstRun) {
+    const std::string file = core::OptionsFileName(App::Path());
+    const core::LoadOutcome outcome = core::LoadOptionsFile(file, Options);
+    if (outcome == core::LoadOutcome::FirstRun) {
         // The demo song, unless the first start was given a file of its own.
         FrmList& list = frmList();
         list.Load();
@@ -249,7 +249,7 @@ void FrmMain::LoadOptions() {
     setCheck(chkRandom, Options.RandomCheck);
     setCheck(chkRepeat, Options.RepeatCheck);
     chkLoop.SetValue(Options.LoopTicked ? forms::CheckBox::kChecked : forms::CheckBox::kUnchecked);
-    if (auto ms = RefreshIntervalMs(Options.InfoRefreshSeconds)) DisplayRefresh.SetInterval(*ms);
+    if (auto ms = core::RefreshIntervalMs(Options.InfoRefreshSeconds)) DisplayRefresh.SetInterval(*ms);
     if (Options.MainLeft || Options.MainTop)
         Move(Options.MainLeft.value_or(Left()), Options.MainTop.value_or(Top()), Width(), Height());
 }
@@ -264,7 +264,7 @@ void FrmMain::SaveOptions() {
     if (list.Loaded()) {
         Options.PlayListWindow = {list.RestoreLeft(), list.RestoreTop(), list.Width(), list.Height()};
     }
-    SaveOptionsFile(OptionsFileName(App::Path()), Options);
+    core::SaveOptionsFile(core::OptionsFileName(App::Path()), Options);
 }
 
 void FrmMain::ParseCommand(const std::string& cmd, bool atStart) {

@@ -190,7 +190,7 @@ void FrmMain::cmdAudioCass_Click() {
     host.playlist = &frmList().Store;
     host.playlistSelection = [] { return frmList().List1.Selection(); };
     host.playlistChanged = [] { frmList().RefreshList(); };
-    host.seconds = [](const std::string& path) { return GetMp3Info(path).Duration / 1000.0; };
+    host.seconds = [](const std::string& path) { return core::GetMp3Info(path).Duration / 1000.0; };
     vorne::player::library::cassette::frmAudioCass().SetHost(std::move(host));
     vorne::player::library::cassette::frmAudioCass().Show();
 }
@@ -243,7 +243,7 @@ static void ShowTagEditor(const std::string& path) {
         vorne::player::library::tageditor::TagEditorHost host;
         host.env.currentFile = [] { return CurrentFile; };
         host.env.currentSongInfo = [] { return CurrentSongInfo; };
-        host.env.songInfo = [](const std::string& p) { return GetMp3Info(p); };
+        host.env.songInfo = [](const std::string& p) { return core::GetMp3Info(p); };
         host.env.codePage = vorne::player::library::AnsiCodePage();
         host.env.yield = [] { forms::DoEvents(); };
         host.env.clockMs = [] { return static_cast<int64_t>(GetTickCount64()); };
@@ -302,7 +302,7 @@ void FrmMain::cmdSkin_Click() {
     if (!OpenSkin(chosen)) return;
     // Kept and counted only when the skin loaded.
     Options.SkinPath = chosen;
-    Options.Stats.TotalSkinsLoaded = AddToStatistic(Options.Stats.TotalSkinsLoaded, 1);
+    Options.Stats.TotalSkinsLoaded = core::AddToStatistic(Options.Stats.TotalSkinsLoaded, 1);
     SetupVolume();
     RefreshAllOptions();
 }

@@ -172,7 +172,7 @@ bool PlaybackWiring::Open() {
     if (FAILED(vorne::mediaplayer::CreateMediaPlayer(player.Out()))) return false;
     media.SetMain(player.Get());
     events_.Connect(player.Get(), this);
-    MediaFacts = [this](TextSources& s) {
+    MediaFacts = [this](core::TextSources& s) {
         s.MediaDuration = duration;
         s.MediaPosition = position;
         if (!s.ClipInfo) {
@@ -231,11 +231,11 @@ void PlaybackWiring::ShowWaiting(const std::string& text) { ShowStatus(w_, text)
 void PlaybackWiring::ResetAllTimeDisplays() { w_.ResetAllTimeDisplays(); }
 
 void PlaybackWiring::CountSong() {
-    Options.Stats.TotalSongsPlayed = AddToStatistic(Options.Stats.TotalSongsPlayed, 1);
+    Options.Stats.TotalSongsPlayed = core::AddToStatistic(Options.Stats.TotalSongsPlayed, 1);
 }
 
 void PlaybackWiring::AddPlayTime(double seconds) {
-    Options.Stats.TotalPlayTime = AddToStatistic(Options.Stats.TotalPlayTime, seconds);
+    Options.Stats.TotalPlayTime = core::AddToStatistic(Options.Stats.TotalPlayTime, seconds);
 }
 
 bool PlaybackWiring::FileExists(const std::string& path) { return text::FileExists(path); }
@@ -246,15 +246,15 @@ void PlaybackWiring::ShowMissing(const std::string& path) {
         if (GetText(d, kScrollerCaption) != t) PutText(d, kScrollerCaption, t);
     });
     CurrentFile.clear();
-    CurrentSongInfo = GetMp3Info("");
+    CurrentSongInfo = core::GetMp3Info("");
     CurrentSongInfo.Title = t;
 }
 
 bool PlaybackWiring::OpenEntry(int i, const std::string& path) {
     CurrentFile = path;
-    SongInfoContext ctx;
+    core::SongInfoContext ctx;
     ctx.CurrentFile = CurrentFile;
-    CurrentSongInfo = GetMp3Info(path, ctx);
+    CurrentSongInfo = core::GetMp3Info(path, ctx);
     const bool opened = media.OpenFile(path);
     w_.SetState(psPlaying);
     // The entry's title as the current song shows it.
@@ -582,8 +582,8 @@ void FrmMain::UpdateTime() {
         LastTimeText.clear();
         return;
     }
-    const std::string t = TimeDisplayText(Options.ShowRemainingTime, Playback().duration, Playback().position);
-    if (UpdateTimeText(LastTimeText, t, count, Options.Stats))
+    const std::string t = core::TimeDisplayText(Options.ShowRemainingTime, Playback().duration, Playback().position);
+    if (core::UpdateTimeText(LastTimeText, t, count, Options.Stats))
         ForEachLabel(*this, "Time Display", [&](int, forms::Label& l) { l.SetCaption(t); });
 }
 
@@ -601,7 +601,7 @@ void FrmMain::ResetAllTimeDisplays() {
 
 void FrmMain::DisplayRefresh_Timer() {
     Playback().ReadTimes();
-    const std::string total = TotalPlaytimeText(Options.Stats.TotalPlayTime, SessionStartPlayTime);
+    const std::string total = core::TotalPlaytimeText(Options.Stats.TotalPlayTime, SessionStartPlayTime);
     FrmList& list = frmList();
     if (list.lblTotTime.Caption() != total) list.lblTotTime.SetCaption(total);
     if (Seeking || VolumeChanging) return;
@@ -622,7 +622,7 @@ void FrmMain::DisplayRefresh_Timer() {
 void FrmMain::Labels_MouseDown(int index, const forms::MouseEvent& e) {
     if (index < 1 || index > vorne::player::skin::kMaxElementIndex) return;
     if (e.button == forms::vbLeftButton && Tables.LabelsInfo[index].Action == "Time Display")
-        Options.ShowRemainingTime = ToggleShowRemainingTime(Options.ShowRemainingTime);
+        Options.ShowRemainingTime = core::ToggleShowRemainingTime(Options.ShowRemainingTime);
 }
 
 void FrmMain::Labels_MouseUp(int, const forms::MouseEvent& e) {

@@ -174,7 +174,7 @@ void FrmList::Form_Load() {
 
 void FrmList::ReadSelectedSongInfo() {
     const int i = List1.ListIndex();
-    if (i >= 0 && i < Store.Count()) CurrentSongInfo = GetMp3Info(vorne::player::library::FixFileName(Store.PathAt(i), PlayListPath));
+    if (i >= 0 && i < Store.Count()) CurrentSongInfo = core::GetMp3Info(vorne::player::library::FixFileName(Store.PathAt(i), PlayListPath));
 }
 
 void FrmList::Form_Unload(int& cancel) {

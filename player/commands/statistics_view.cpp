@@ -17,7 +17,7 @@ int32_t CounterValue(const std::string& counter) {
     return static_cast<int32_t>(t);
 }
 
-unsigned RefreshStatisticCaptions(Statistics& stats, StatisticCaptions& captions) {
+unsigned RefreshStatisticCaptions(core::Statistics& stats, StatisticCaptions& captions) {
     unsigned changed = 0;
     auto put = [&](size_t i, std::string text) {
         if (captions[i] != text) {
@@ -26,7 +26,7 @@ unsigned RefreshStatisticCaptions(Statistics& stats, StatisticCaptions& captions
         }
     };
     if (stats.TotalPlayTime.empty()) stats.TotalPlayTime = "0";
-    put(0, ChangeTimeFormat(CounterValue(stats.TotalPlayTime)));
+    put(0, core::ChangeTimeFormat(CounterValue(stats.TotalPlayTime)));
     std::string* counters[3] = {&stats.TotalSongsPlayed, &stats.TotalRuns, &stats.TotalSkinsLoaded};
     for (size_t i = 0; i < 3; ++i) {
         std::string& c = *counters[i];
@@ -36,7 +36,7 @@ unsigned RefreshStatisticCaptions(Statistics& stats, StatisticCaptions& captions
     return changed;
 }
 
-void ResetStatistics(Statistics& stats) {
+void ResetStatistics(core::Statistics& stats) {
     stats.TotalPlayTime = "0";
     stats.TotalSongsPlayed = "0";
     stats.TotalRuns = "0";

@@ -17,10 +17,10 @@ using StatisticCaptions = std::array<std::string, 4>;
 // ChangeTimeFormat of its whole seconds, the others as whole numbers. An
 // empty counter is shown as 0 and set to "0". Returns a bit per caption
 // that changed (1 = lblStat1, ...), so the window writes only those.
-unsigned RefreshStatisticCaptions(Statistics& stats, StatisticCaptions& captions);
+unsigned RefreshStatisticCaptions(core::Statistics& stats, StatisticCaptions& captions);
 
 // Reset: every counter becomes "0".
-void ResetStatistics(Statistics& stats);
+void ResetStatistics(core::Statistics& stats);
 
 // The whole-number value of a counter (Val, truncated, saturated to the
 // 32-bit range).

@@ -34,11 +34,11 @@ void BM_GetMp3Info(benchmark::State& state) {
   for (auto _ : state) {
     vorne::mp3info::StreamInfo info = vorne::mp3info::AnalyzeFile(path);
     bytes = info.bytesRead;
-    vorne::SongInfoRecord r = vorne::GetMp3Info(path);
+    vorne::player::core::SongInfoRecord r = vorne::player::core::GetMp3Info(path);
     benchmark::DoNotOptimize(r);
   }
   // Stream analysis plus the 128-byte tag read of GetMp3Info.
-  state.counters["bytes_read_per_call"] = static_cast<double>(bytes + vorne::kId3v1Size);
+  state.counters["bytes_read_per_call"] = static_cast<double>(bytes + vorne::player::core::kId3v1Size);
   state.counters["file_bytes"] = static_cast<double>(state.range(0));
   std::remove(path.c_str());
 }

@@ -7,11 +7,11 @@
 #include "player/core/options.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vorne::OptionsFile o;
-  vorne::ParseOptions(std::string(reinterpret_cast<const char*>(data), size), o);
-  std::string once = vorne::FormatOptions(o);
-  vorne::OptionsFile again;
-  vorne::ParseOptions(once, again);
-  if (vorne::FormatOptions(again) != once) __builtin_trap();
+  vorne::player::core::OptionsFile o;
+  vorne::player::core::ParseOptions(std::string(reinterpret_cast<const char*>(data), size), o);
+  std::string once = vorne::player::core::FormatOptions(o);
+  vorne::player::core::OptionsFile again;
+  vorne::player::core::ParseOptions(once, again);
+  if (vorne::player::core::FormatOptions(again) != once) __builtin_trap();
   return 0;
 }

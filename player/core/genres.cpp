@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-namespace vorne {
+namespace vorne::player::core {
 namespace {
 
 const std::array<const char*, kGenreCount> kGenres = {
@@ -188,4 +188,4 @@ std::string PadRight(std::string_view s, size_t n) {
   return out;
 }
 
-}  // namespace vorne
+}  // namespace vorne::player::core

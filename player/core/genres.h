@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorne {
+namespace vorne::player::core {
 
 // Number of positions in the genre list (0..147; position 126 has no name).
 constexpr int kGenreCount = 148;
@@ -21,4 +21,4 @@ int GenreNumber(std::string_view name);
 // returned whole, not cut.
 std::string PadRight(std::string_view s, size_t n);
 
-}  // namespace vorne
+}  // namespace vorne::player::core

@@ -8,33 +8,34 @@
 #include <set>
 #include <string>
 
+namespace vorne::player::core {
 namespace {
 
 TEST(Genres, NamesAtTheListedPositions) {
-  EXPECT_EQ(vorne::GenreName(0), "Blues");
-  EXPECT_EQ(vorne::GenreName(67), "Psychadelic");
-  EXPECT_EQ(vorne::GenreName(125), "Dance Hall");
-  EXPECT_EQ(vorne::GenreName(127), "Drum & Bass");
-  EXPECT_EQ(vorne::GenreName(147), "Synthpop");
-  for (int i : {126, 148, 255, -1, 1000, -32768}) EXPECT_EQ(vorne::GenreName(i), "") << i;
+  EXPECT_EQ(GenreName(0), "Blues");
+  EXPECT_EQ(GenreName(67), "Psychadelic");
+  EXPECT_EQ(GenreName(125), "Dance Hall");
+  EXPECT_EQ(GenreName(127), "Drum & Bass");
+  EXPECT_EQ(GenreName(147), "Synthpop");
+  for (int i : {126, 148, 255, -1, 1000, -32768}) EXPECT_EQ(GenreName(i), "") << i;
 }
 
 TEST(Genres, EveryNameTurnsBackIntoItsNumber) {
-  for (int i = 0; i < vorne::kGenreCount; ++i) {
+  for (int i = 0; i < kGenreCount; ++i) {
     if (i == 126) continue;
-    EXPECT_EQ(vorne::GenreNumber(vorne::GenreName(i)), i) << vorne::GenreName(i);
+    EXPECT_EQ(GenreNumber(GenreName(i)), i) << GenreName(i);
   }
-  EXPECT_EQ(vorne::GenreNumber("rock & roll"), 78);
-  EXPECT_EQ(vorne::GenreNumber(""), -1);
-  EXPECT_EQ(vorne::GenreNumber("Goa"), -1);
-  EXPECT_EQ(vorne::GenreNumber("Rock "), -1);
+  EXPECT_EQ(GenreNumber("rock & roll"), 78);
+  EXPECT_EQ(GenreNumber(""), -1);
+  EXPECT_EQ(GenreNumber("Goa"), -1);
+  EXPECT_EQ(GenreNumber("Rock "), -1);
 }
 
 TEST(Genres, PadRightFillsButNeverCuts) {
-  EXPECT_EQ(vorne::PadRight("abc", 5), "abc  ");
-  EXPECT_EQ(vorne::PadRight("abcdef", 5), "abcdef");
-  EXPECT_EQ(vorne::PadRight("", 3), "   ");
-  EXPECT_EQ(vorne::PadRight("abc", 0), "abc");
+  EXPECT_EQ(PadRight("abc", 5), "abc  ");
+  EXPECT_EQ(PadRight("abcdef", 5), "abcdef");
+  EXPECT_EQ(PadRight("", 3), "   ");
+  EXPECT_EQ(PadRight("abc", 0), "abc");
 }
 
 #ifndef _WIN32
@@ -55,13 +56,14 @@ TEST(Genres, MatchesTheEncodersListExceptOurSpellings) {
     lame[std::stoi((*it)[1])] = (*it)[2];
   ASSERT_EQ(lame.size(), 148u);
   const std::set<int> ourSpelling = {67, 118, 123, 126, 136, 144, 147};
-  for (int i = 0; i < vorne::kGenreCount; ++i) {
+  for (int i = 0; i < kGenreCount; ++i) {
     if (ourSpelling.count(i))
-      EXPECT_NE(lame[i], vorne::GenreName(i)) << i;
+      EXPECT_NE(lame[i], GenreName(i)) << i;
     else
-      EXPECT_EQ(lame[i], vorne::GenreName(i)) << i;
+      EXPECT_EQ(lame[i], GenreName(i)) << i;
   }
 }
 #endif
 
 }  // namespace
+}  // namespace vorne::player::core

@@ -6,7 +6,7 @@
 
 #include "runtime/basic/basic.h"
 
-namespace vorne {
+namespace vorne::player::core {
 
 std::string AddToStatistic(std::string_view text, double amount) {
   double v = vorne::basic::Val(text) + amount;
@@ -207,4 +207,4 @@ std::optional<int32_t> RefreshIntervalMs(int16_t infoRefreshSeconds) {
   return ms;
 }
 
-}  // namespace vorne
+}  // namespace vorne::player::core

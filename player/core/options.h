@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorne {
+namespace vorne::player::core {
 
 // Usage statistics, each the decimal text of a whole number.
 struct Statistics {
@@ -102,4 +102,4 @@ bool SaveOptionsFile(const std::string& path, const OptionsFile& o);
 // nothing when it is out of the timer's range (the timer keeps its interval).
 std::optional<int32_t> RefreshIntervalMs(int16_t infoRefreshSeconds);
 
-}  // namespace vorne
+}  // namespace vorne::player::core

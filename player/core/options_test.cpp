@@ -8,12 +8,13 @@
 
 #include "runtime/basic/basic.h"
 
+namespace vorne::player::core {
 namespace {
 
 namespace fs = std::filesystem;
 
-vorne::OptionsFile Sample() {
-  vorne::OptionsFile o;
+OptionsFile Sample() {
+  OptionsFile o;
   o.PlayListOnStart = 0;
   o.PriorityLevel = 3;
   o.RandomCheck = 1;
@@ -47,7 +48,7 @@ vorne::OptionsFile Sample() {
   return o;
 }
 
-void ExpectSame(const vorne::OptionsFile& a, const vorne::OptionsFile& b) {
+void ExpectSame(const OptionsFile& a, const OptionsFile& b) {
   EXPECT_EQ(a.PlayListOnStart, b.PlayListOnStart);
   EXPECT_EQ(a.PriorityLevel, b.PriorityLevel);
   EXPECT_EQ(a.RandomCheck, b.RandomCheck);
@@ -84,7 +85,7 @@ void ExpectSame(const vorne::OptionsFile& a, const vorne::OptionsFile& b) {
 }
 
 TEST(OptionsFile, WritesThirtySevenLinesInTheWrittenFormat) {
-  std::string text = vorne::FormatOptions(Sample());
+  std::string text = FormatOptions(Sample());
   std::vector<std::string> lines = vorne::basic::SplitLines(text);
   ASSERT_EQ(lines.size(), 37u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
@@ -100,18 +101,18 @@ TEST(OptionsFile, WritesThirtySevenLinesInTheWrittenFormat) {
 }
 
 TEST(OptionsFile, RoundTripRestoresEveryValue) {
-  vorne::OptionsFile written = Sample();
-  vorne::OptionsFile read;  // defaults
-  vorne::ParseOptions(vorne::FormatOptions(written), read);
+  OptionsFile written = Sample();
+  OptionsFile read;  // defaults
+  ParseOptions(FormatOptions(written), read);
   ExpectSame(written, read);
   EXPECT_EQ(read.PlayListWindowRect, (std::array<int32_t, 4>{100, 200, 3000, 4000}));
   EXPECT_TRUE(read.RandomOn);
   EXPECT_FALSE(read.RepeatOn);
   EXPECT_FALSE(read.PlayListVisible);
   // The defaults too survive a round trip.
-  vorne::OptionsFile defaults, back;
+  OptionsFile defaults, back;
   back.SnapDistance = 99;
-  vorne::ParseOptions(vorne::FormatOptions(defaults), back);
+  ParseOptions(FormatOptions(defaults), back);
   ExpectSame(defaults, back);
 }
 
@@ -119,37 +120,37 @@ TEST(OptionsFile, RoundTripRestoresEveryValue) {
 struct LineCase {
   int line;
   const char* text;
-  std::function<void(const vorne::OptionsFile&)> check;
+  std::function<void(const OptionsFile&)> check;
 };
 
 TEST(OptionsFile, MalformedLinesKeepTheirVariables) {
   const LineCase cases[] = {
-      {1, "abc", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PlayListOnStart, 1); }},
-      {2, " 40000 ", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PriorityLevel, 7); }},
-      {2, "2.5", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PriorityLevel, 2); }},
-      {2, "3,5", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PriorityLevel, 4); }},
-      {3, " 1 ", [](const vorne::OptionsFile& o) { EXPECT_TRUE(o.RandomOn); EXPECT_EQ(o.RandomCheck, 1); }},
-      {3, "", [](const vorne::OptionsFile& o) { EXPECT_FALSE(o.RandomOn); EXPECT_EQ(o.RandomCheck, 0); }},
-      {3, " 2 ", [](const vorne::OptionsFile& o) { EXPECT_TRUE(o.RandomOn); EXPECT_EQ(o.RandomCheck, 2); }},
-      {4, "x", [](const vorne::OptionsFile& o) { EXPECT_TRUE(o.RepeatOn); EXPECT_EQ(o.RepeatCheck, 1); }},
-      {5, "tRuE", [](const vorne::OptionsFile& o) { EXPECT_TRUE(o.LoopTicked); }},
-      {5, "yes", [](const vorne::OptionsFile& o) { EXPECT_FALSE(o.LoopTicked); }},
-      {9, "%1, %2", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PlayListFormat, "%1, %2"); }},
-      {12, "\"C:\\a,b\"", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.SkinPath, "\"C:\\a,b\""); }},
-      {13, "", [](const vorne::OptionsFile& o) { EXPECT_FALSE(o.MainLeft.has_value()); }},
-      {13, "1234,5", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.MainLeft, std::optional<float>(1234.5f)); }},
-      {15, "", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PlayListWindowRect[0], 0); }},
-      {16, " 2.5 ", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PlayListWindowRect[1], 2); }},
-      {16, "1e30", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.PlayListWindowRect[1], 2147483647); }},
-      {20, "-1 ", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.AlwaysOnTop, -1); }},
-      {21, "-1", [](const vorne::OptionsFile& o) { EXPECT_TRUE(o.ShowPlayList); EXPECT_TRUE(o.PlayListVisible); }},
-      {21, "false", [](const vorne::OptionsFile& o) { EXPECT_FALSE(o.ShowPlayList); EXPECT_FALSE(o.PlayListVisible); }},
-      {22, " 3000000000 ", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.LastSongIndex, 0); }},
-      {36, "", [](const vorne::OptionsFile& o) { EXPECT_FALSE(o.BufferingTime.has_value()); }},
-      {36, "3,25", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.BufferingTime, std::optional<double>(3.25)); }},
-      {37, "-5", [](const vorne::OptionsFile& o) { EXPECT_EQ(o.SnapDistance, -5); }},
+      {1, "abc", [](const OptionsFile& o) { EXPECT_EQ(o.PlayListOnStart, 1); }},
+      {2, " 40000 ", [](const OptionsFile& o) { EXPECT_EQ(o.PriorityLevel, 7); }},
+      {2, "2.5", [](const OptionsFile& o) { EXPECT_EQ(o.PriorityLevel, 2); }},
+      {2, "3,5", [](const OptionsFile& o) { EXPECT_EQ(o.PriorityLevel, 4); }},
+      {3, " 1 ", [](const OptionsFile& o) { EXPECT_TRUE(o.RandomOn); EXPECT_EQ(o.RandomCheck, 1); }},
+      {3, "", [](const OptionsFile& o) { EXPECT_FALSE(o.RandomOn); EXPECT_EQ(o.RandomCheck, 0); }},
+      {3, " 2 ", [](const OptionsFile& o) { EXPECT_TRUE(o.RandomOn); EXPECT_EQ(o.RandomCheck, 2); }},
+      {4, "x", [](const OptionsFile& o) { EXPECT_TRUE(o.RepeatOn); EXPECT_EQ(o.RepeatCheck, 1); }},
+      {5, "tRuE", [](const OptionsFile& o) { EXPECT_TRUE(o.LoopTicked); }},
+      {5, "yes", [](const OptionsFile& o) { EXPECT_FALSE(o.LoopTicked); }},
+      {9, "%1, %2", [](const OptionsFile& o) { EXPECT_EQ(o.PlayListFormat, "%1, %2"); }},
+      {12, "\"C:\\a,b\"", [](const OptionsFile& o) { EXPECT_EQ(o.SkinPath, "\"C:\\a,b\""); }},
+      {13, "", [](const OptionsFile& o) { EXPECT_FALSE(o.MainLeft.has_value()); }},
+      {13, "1234,5", [](const OptionsFile& o) { EXPECT_EQ(o.MainLeft, std::optional<float>(1234.5f)); }},
+      {15, "", [](const OptionsFile& o) { EXPECT_EQ(o.PlayListWindowRect[0], 0); }},
+      {16, " 2.5 ", [](const OptionsFile& o) { EXPECT_EQ(o.PlayListWindowRect[1], 2); }},
+      {16, "1e30", [](const OptionsFile& o) { EXPECT_EQ(o.PlayListWindowRect[1], 2147483647); }},
+      {20, "-1 ", [](const OptionsFile& o) { EXPECT_EQ(o.AlwaysOnTop, -1); }},
+      {21, "-1", [](const OptionsFile& o) { EXPECT_TRUE(o.ShowPlayList); EXPECT_TRUE(o.PlayListVisible); }},
+      {21, "false", [](const OptionsFile& o) { EXPECT_FALSE(o.ShowPlayList); EXPECT_FALSE(o.PlayListVisible); }},
+      {22, " 3000000000 ", [](const OptionsFile& o) { EXPECT_EQ(o.LastSongIndex, 0); }},
+      {36, "", [](const OptionsFile& o) { EXPECT_FALSE(o.BufferingTime.has_value()); }},
+      {36, "3,25", [](const OptionsFile& o) { EXPECT_EQ(o.BufferingTime, std::optional<double>(3.25)); }},
+      {37, "-5", [](const OptionsFile& o) { EXPECT_EQ(o.SnapDistance, -5); }},
   };
-  vorne::OptionsFile base;
+  OptionsFile base;
   base.RepeatCheck = 1;
   base.RepeatOn = true;
   base.RandomOn = true;
@@ -157,24 +158,24 @@ TEST(OptionsFile, MalformedLinesKeepTheirVariables) {
   base.PriorityLevel = 7;
   for (const auto& c : cases) {
     // The default file with the line under test replaced by c.text.
-    std::vector<std::string> lines = vorne::basic::SplitLines(vorne::FormatOptions(vorne::OptionsFile{}));
+    std::vector<std::string> lines = vorne::basic::SplitLines(FormatOptions(OptionsFile{}));
     lines[static_cast<size_t>(c.line - 1)] = c.text;
     std::string data;
     for (const auto& l : lines) data += l + "\r\n";
-    vorne::OptionsFile o = base;
-    vorne::ParseOptions(data, o);
+    OptionsFile o = base;
+    ParseOptions(data, o);
     SCOPED_TRACE("line " + std::to_string(c.line) + ": \"" + c.text + "\"");
     c.check(o);
   }
 }
 
 TEST(OptionsFile, AFolderWithACommaShiftsNothing) {
-  vorne::OptionsFile w = Sample();
+  OptionsFile w = Sample();
   w.LastPlayListFolder = "C:\\a,b,c\\";
   w.LastAddFolder = "x,y";
   w.PlayListFormat = "[%TT], %1";
-  vorne::OptionsFile r;
-  vorne::ParseOptions(vorne::FormatOptions(w), r);
+  OptionsFile r;
+  ParseOptions(FormatOptions(w), r);
   EXPECT_EQ(r.LastPlayListFolder, "C:\\a,b,c\\");
   EXPECT_EQ(r.LastAddFolder, "x,y");
   EXPECT_EQ(r.PlayListFormat, "[%TT], %1");
@@ -183,15 +184,15 @@ TEST(OptionsFile, AFolderWithACommaShiftsNothing) {
 }
 
 TEST(OptionsFile, TruncatedFilesReadOnlyTheirLines) {
-  std::string full = vorne::FormatOptions(Sample());
+  std::string full = FormatOptions(Sample());
   std::vector<std::string> lines = vorne::basic::SplitLines(full);
   for (size_t keep : {0u, 1u, 8u, 12u, 20u, 36u}) {
     std::string data;
     for (size_t i = 0; i < keep; ++i) data += lines[i] + "\r\n";
     // A cut in the middle of the next line, without its line end.
     if (keep < lines.size()) data += vorne::basic::Left(lines[keep], 2);
-    vorne::OptionsFile o;
-    vorne::ParseOptions(data, o);
+    OptionsFile o;
+    ParseOptions(data, o);
     SCOPED_TRACE(keep);
     if (keep >= 12) {
       EXPECT_EQ(o.SkinPath, Sample().SkinPath);
@@ -211,8 +212,8 @@ TEST(OptionsFile, TruncatedFilesReadOnlyTheirLines) {
   std::string out;
   for (char c : cr)
     if (c != '\n') out += c;
-  vorne::OptionsFile o;
-  vorne::ParseOptions(out, o);
+  OptionsFile o;
+  ParseOptions(out, o);
   ExpectSame(Sample(), o);
 }
 
@@ -221,48 +222,49 @@ TEST(OptionsFile, FirstRunAndSaveThroughFiles) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   std::string path = (dir / "Vorne.ini").string();
-  vorne::OptionsFile o;
+  OptionsFile o;
   o.InfoRefreshSeconds = 9;
   o.RandomOn = true;
-  EXPECT_EQ(vorne::LoadOptionsFile(path, o), vorne::LoadOutcome::FirstRun);
+  EXPECT_EQ(LoadOptionsFile(path, o), LoadOutcome::FirstRun);
   EXPECT_EQ(o.InfoRefreshSeconds, 1);
   EXPECT_FALSE(o.RandomOn);
   EXPECT_TRUE(o.LoopTicked);
   EXPECT_EQ(o.TrayIconIndex, 6);
 
-  ASSERT_TRUE(vorne::SaveOptionsFile(path, Sample()));
-  vorne::OptionsFile r;
-  EXPECT_EQ(vorne::LoadOptionsFile(path, r), vorne::LoadOutcome::Loaded);
+  ASSERT_TRUE(SaveOptionsFile(path, Sample()));
+  OptionsFile r;
+  EXPECT_EQ(LoadOptionsFile(path, r), LoadOutcome::Loaded);
   ExpectSame(Sample(), r);
   // A failed save (the temporary file cannot be made) keeps the old file.
   fs::create_directories(path + ".tmp");
-  EXPECT_FALSE(vorne::SaveOptionsFile(path, vorne::OptionsFile{}));
-  vorne::OptionsFile again;
-  EXPECT_EQ(vorne::LoadOptionsFile(path, again), vorne::LoadOutcome::Loaded);
+  EXPECT_FALSE(SaveOptionsFile(path, OptionsFile{}));
+  OptionsFile again;
+  EXPECT_EQ(LoadOptionsFile(path, again), LoadOutcome::Loaded);
   ExpectSame(Sample(), again);
   fs::remove_all(dir);
 }
 
 TEST(OptionsFile, FileNameAndRefreshInterval) {
-  EXPECT_EQ(vorne::OptionsFileName("C:\\Vorne"), "C:\\Vorne\\Vorne.ini");
-  EXPECT_EQ(vorne::OptionsFileName("C:\\Vorne\\"), "C:\\Vorne\\Vorne.ini");
-  EXPECT_EQ(vorne::RefreshIntervalMs(1), std::optional<int32_t>(1000));
-  EXPECT_EQ(vorne::RefreshIntervalMs(0), std::optional<int32_t>(0));
-  EXPECT_EQ(vorne::RefreshIntervalMs(32), std::optional<int32_t>(32000));
-  EXPECT_EQ(vorne::RefreshIntervalMs(33), std::nullopt);
-  EXPECT_EQ(vorne::RefreshIntervalMs(-1), std::nullopt);
+  EXPECT_EQ(OptionsFileName("C:\\Vorne"), "C:\\Vorne\\Vorne.ini");
+  EXPECT_EQ(OptionsFileName("C:\\Vorne\\"), "C:\\Vorne\\Vorne.ini");
+  EXPECT_EQ(RefreshIntervalMs(1), std::optional<int32_t>(1000));
+  EXPECT_EQ(RefreshIntervalMs(0), std::optional<int32_t>(0));
+  EXPECT_EQ(RefreshIntervalMs(32), std::optional<int32_t>(32000));
+  EXPECT_EQ(RefreshIntervalMs(33), std::nullopt);
+  EXPECT_EQ(RefreshIntervalMs(-1), std::nullopt);
 }
 
 TEST(Statistics, IncreaseAndDifferenceNeverFail) {
-  EXPECT_EQ(vorne::AddToStatistic("41", 1), "42");
-  EXPECT_EQ(vorne::AddToStatistic("", 1), "1");
-  EXPECT_EQ(vorne::AddToStatistic("garbage", 5), "5");
-  EXPECT_EQ(vorne::AddToStatistic("0", 0), "0");
-  EXPECT_EQ(vorne::AddToStatistic("99999999999", 1), "100000000000");
-  EXPECT_EQ(vorne::AddToStatistic("1e300", 1), "9007199254740992");
-  EXPECT_EQ(vorne::StatisticDifference("100", "40"), 60);
-  EXPECT_EQ(vorne::StatisticDifference("0", "40"), -40);
-  EXPECT_EQ(vorne::StatisticDifference("99999999999999", "0"), 2147483647);
+  EXPECT_EQ(AddToStatistic("41", 1), "42");
+  EXPECT_EQ(AddToStatistic("", 1), "1");
+  EXPECT_EQ(AddToStatistic("garbage", 5), "5");
+  EXPECT_EQ(AddToStatistic("0", 0), "0");
+  EXPECT_EQ(AddToStatistic("99999999999", 1), "100000000000");
+  EXPECT_EQ(AddToStatistic("1e300", 1), "9007199254740992");
+  EXPECT_EQ(StatisticDifference("100", "40"), 60);
+  EXPECT_EQ(StatisticDifference("0", "40"), -40);
+  EXPECT_EQ(StatisticDifference("99999999999999", "0"), 2147483647);
 }
 
 }  // namespace
+}  // namespace vorne::player::core

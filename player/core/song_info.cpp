@@ -7,7 +7,7 @@
 #include "runtime/basic/basic.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne {
+namespace vorne::player::core {
 
 std::string TrimTagField(std::string_view text) {
   size_t n = text.size();
@@ -98,4 +98,4 @@ SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ct
   return rec;
 }
 
-}  // namespace vorne
+}  // namespace vorne::player::core

@@ -11,7 +11,7 @@
 
 #include "platform/mp3info/mp3_properties.h"
 
-namespace vorne {
+namespace vorne::player::core {
 
 struct SongInfoRecord {
   bool HasTag = false;
@@ -71,4 +71,4 @@ bool HasMpegExtension(std::string_view fileName);
 // record; a file that cannot be read gives FileLength 0 and no tag.
 SongInfoRecord GetMp3Info(const std::string& fileName, const SongInfoContext& ctx = {});
 
-}  // namespace vorne
+}  // namespace vorne::player::core

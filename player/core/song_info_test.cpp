@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+namespace vorne::player::core {
 namespace {
 
 namespace fs = std::filesystem;
@@ -48,12 +49,12 @@ TEST(TrimTagField, OnlyTheTrailingRunGoes) {
   const std::pair<string, string> cases[] = {
       {string(30, ' '), ""}, {string("Abc\0x", 5), string("Abc\0x", 5)}, {string("Abc  \0\0 \0", 9), "Abc"},
       {"", ""}, {"  a b", "  a b"}, {string("\0\0", 2), ""}};
-  for (const auto& [in, want] : cases) EXPECT_EQ(vorne::TrimTagField(in), want);
+  for (const auto& [in, want] : cases) EXPECT_EQ(TrimTagField(in), want);
 }
 
 TEST_F(SongInfoFiles, ReadsTheTagFields) {
   std::string p = Write("a.wav", std::string(1000, 'x') + Tag("Title", "Artist", "Album", "1999", "Comment", 17, '\0'));
-  vorne::SongInfoRecord r = vorne::GetMp3Info(p);
+  SongInfoRecord r = GetMp3Info(p);
   EXPECT_TRUE(r.HasTag);
   EXPECT_EQ(r.Title, "Title");
   EXPECT_EQ(r.Artist, "Artist");
@@ -74,12 +75,12 @@ TEST_F(SongInfoFiles, TrackNumberOfVersionOnePointOne) {
   tag.replace(97, 28, comment);
   tag[125] = '\0';
   tag[126] = 7;
-  vorne::SongInfoRecord r = vorne::GetMp3Info(Write("t.wav", tag));
+  SongInfoRecord r = GetMp3Info(Write("t.wav", tag));
   EXPECT_EQ(r.Comment, "Twenty-eight chars comment!!");
   EXPECT_EQ(r.TrackNumber, 7);
   // Byte 125 not zero: a 30-character comment and no track.
   tag[125] = 'x';
-  r = vorne::GetMp3Info(Write("u.wav", tag));
+  r = GetMp3Info(Write("u.wav", tag));
   EXPECT_EQ(r.TrackNumber, 0);
   EXPECT_EQ(r.Comment.size(), 30u);
 }
@@ -98,7 +99,7 @@ TEST_F(SongInfoFiles, SizeBoundariesAndTagCase) {
       bytes.replace(c.size - 128, 128, t);
     }
     std::string p = Write("f" + std::to_string(k++) + ".dat", bytes);
-    vorne::SongInfoRecord r = vorne::GetMp3Info(p);
+    SongInfoRecord r = GetMp3Info(p);
     SCOPED_TRACE(c.size);
     EXPECT_EQ(r.FileLength, static_cast<int32_t>(c.size));
     EXPECT_EQ(r.HasTag, c.hasTag);
@@ -108,7 +109,7 @@ TEST_F(SongInfoFiles, SizeBoundariesAndTagCase) {
 
 TEST_F(SongInfoFiles, UnnamedGenresReadEmptyAndKeepTheirByte) {
   for (int g : {126, 148, 200, 255}) {
-    vorne::SongInfoRecord r = vorne::GetMp3Info(Write("g.dat", std::string(200, 0) + Tag("", "", "", "", "", g)));
+    SongInfoRecord r = GetMp3Info(Write("g.dat", std::string(200, 0) + Tag("", "", "", "", "", g)));
     EXPECT_EQ(r.Genre, "") << g;
     EXPECT_EQ(r.GenreByte, g);
   }
@@ -117,21 +118,21 @@ TEST_F(SongInfoFiles, UnnamedGenresReadEmptyAndKeepTheirByte) {
 TEST_F(SongInfoFiles, MissingFileIsReportedOnlyForTheCurrentSong) {
   std::string missing = (dir_ / "gone.mp3").string();
   std::vector<std::string> reports;
-  vorne::SongInfoContext ctx;
+  SongInfoContext ctx;
   ctx.ReportMissingCurrent = [&](const std::string& m) { reports.push_back(m); };
   ctx.CurrentFile = (dir_ / "other.mp3").string();
-  vorne::SongInfoRecord r = vorne::GetMp3Info(missing, ctx);
+  SongInfoRecord r = GetMp3Info(missing, ctx);
   EXPECT_TRUE(reports.empty());
   EXPECT_FALSE(r.HasTag);
   EXPECT_EQ(r.FileLength, 0);
   EXPECT_EQ(r.Title, "");
   ctx.CurrentFile = missing;
-  vorne::GetMp3Info(missing, ctx);
+  GetMp3Info(missing, ctx);
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], "File not Found: " + missing);
   // An empty name is a fresh record with no report, even as current file.
   ctx.CurrentFile = "";
-  r = vorne::GetMp3Info("", ctx);
+  r = GetMp3Info("", ctx);
   EXPECT_EQ(reports.size(), 1u);
   EXPECT_EQ(r.FileLength, 0);
 }
@@ -150,12 +151,12 @@ TEST_F(SongInfoFiles, StreamFactsOnlyForMpegNames) {
   p.Crc = false;
   p.Duration = 2612;
   std::vector<std::string> asked;
-  vorne::SongInfoContext ctx;
+  SongInfoContext ctx;
   ctx.QueryStream = [&](const std::string& path) { asked.push_back(path); return p; };
   const std::pair<const char*, bool> names[] = {{"a.mp3", true}, {"b.MP3", true}, {"c.mp2", true},
                                                 {"d.mpg", true}, {"e.wav", false}, {"fmp3", false}};
   for (const auto& [name, facts] : names) {
-    vorne::SongInfoRecord r = vorne::GetMp3Info(Write(name, std::string(300, 0)), ctx);
+    SongInfoRecord r = GetMp3Info(Write(name, std::string(300, 0)), ctx);
     SCOPED_TRACE(name);
     EXPECT_EQ(r.BitRate, facts ? 128000 : 0);
     if (!facts) continue;
@@ -174,7 +175,7 @@ TEST_F(SongInfoFiles, StreamFactsOnlyForMpegNames) {
   EXPECT_EQ(asked.size(), 4u);
   // A stream the control rejects leaves every fact empty.
   p.Valid = -1;
-  vorne::SongInfoRecord r = vorne::GetMp3Info(Write("bad.mp3", std::string(300, 0)), ctx);
+  SongInfoRecord r = GetMp3Info(Write("bad.mp3", std::string(300, 0)), ctx);
   EXPECT_EQ(r.BitRate, 0);
   EXPECT_EQ(r.StreamCheck, "");
   EXPECT_EQ(r.FileLength, 300);
@@ -191,7 +192,7 @@ TEST_F(SongInfoFiles, ReadsTheEncodersTag) {
   ASSERT_EQ(std::system(("lame --quiet -b 64 --id3v1-only --tt 'A Title' --ta Artist --tl Album --ty 1999 "
                          "--tc 'Short note' --tn 5 --tg 'Hard Rock' '" + wav + "' '" + mp3 + "'").c_str()),
             0);
-  vorne::SongInfoRecord r = vorne::GetMp3Info(mp3);
+  SongInfoRecord r = GetMp3Info(mp3);
   EXPECT_TRUE(r.HasTag);
   EXPECT_EQ(r.Title, "A Title");
   EXPECT_EQ(r.Artist, "Artist");
@@ -214,3 +215,4 @@ TEST_F(SongInfoFiles, ReadsTheEncodersTag) {
 #endif
 
 }  // namespace
+}  // namespace vorne::player::core

@@ -5,7 +5,7 @@
 
 #include "runtime/basic/basic.h"
 
-namespace vorne {
+namespace vorne::player::core {
 
 std::string ChangeTimeFormat(int32_t seconds) {
   char buf[48];
@@ -139,4 +139,4 @@ std::string TotalPlaytimeText(std::string_view totalPlayTime, std::string_view s
   return "Total Playtime : " + ChangeTimeFormat(StatisticDifference(totalPlayTime, sessionStartPlayTime));
 }
 
-}  // namespace vorne
+}  // namespace vorne::player::core

@@ -11,7 +11,7 @@
 #include "player/core/options.h"
 #include "player/core/song_info.h"
 
-namespace vorne {
+namespace vorne::player::core {
 
 // Seconds as "mm:ss" below one hour, "h:mm:ss" from one hour on; a negative
 // count as "00:" followed by the count.
@@ -56,4 +56,4 @@ std::string ThousandsText(int32_t value);
 // The playlist's total-time label text.
 std::string TotalPlaytimeText(std::string_view totalPlayTime, std::string_view sessionStartPlayTime);
 
-}  // namespace vorne
+}  // namespace vorne::player::core

@@ -27,7 +27,7 @@ bool IsClick(UINT msg, WPARAM wp, int id) {
 
 // ---------------------------------------------------------------- FrmStats
 
-FrmStats::FrmStats(Statistics& stats) : Form("frmStats"), Timer1(*this, "Timer1"), stats_(stats) {
+FrmStats::FrmStats(core::Statistics& stats) : Form("frmStats"), Timer1(*this, "Timer1"), stats_(stats) {
     SetCaption("Play Statistics");
     Timer1.SetInterval(2000);
     Timer1.OnTimer = [this] { RefreshCaptions(); };

@@ -18,7 +18,7 @@ namespace vorne::player::dialogs {
 class FrmStats : public forms::Form {
 public:
     // The counters it shows and resets (the options' statistics).
-    explicit FrmStats(Statistics& stats);
+    explicit FrmStats(core::Statistics& stats);
     forms::Timer Timer1;  // 2000 ms: the captions follow the counters
 
     void RefreshCaptions();
@@ -34,7 +34,7 @@ protected:
     DWORD Style() const override { return WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
 
 private:
-    Statistics& stats_;
+    core::Statistics& stats_;
     commands::StatisticCaptions captions_{"0", "0", "0", "0"};
     std::array<HWND, 4> values_{};
     HFONT titleFont_ = nullptr;

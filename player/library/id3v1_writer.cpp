@@ -66,7 +66,7 @@ std::string FitField(std::string_view bytes, size_t width, const CodePage& cp) {
         if (end + len > width) break;
         end += len;
     }
-    return PadRight(bytes.substr(0, end), width);
+    return core::PadRight(bytes.substr(0, end), width);
 }
 
 bool IsTagBlock(const uint8_t* block) { return block[0] == 'T' && block[1] == 'A' && block[2] == 'G'; }
@@ -86,11 +86,11 @@ TagBlock BuildTagBlock(const TagFields& fields, const CodePage& cp, const TagBlo
     } else {
         Put(b, 97, FitField(fields.comment, 30, cp));
     }
-    int genre = GenreNumber(fields.genre);
+    int genre = core::GenreNumber(fields.genre);
     if (genre < 0 || genre > 255) {
         genre = kNoGenre;
         if (fields.genre.empty() && previous && IsTagBlock(previous->data()) &&
-            GenreName((*previous)[127]).empty())
+            core::GenreName((*previous)[127]).empty())
             genre = (*previous)[127];
     }
     b[127] = static_cast<uint8_t>(genre);

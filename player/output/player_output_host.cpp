@@ -22,7 +22,7 @@ class PlayerOutputHost : public OutputHost {
   SongFacts ReadSong(const std::string& path) override {
     // No current file in the context: a missing song is not reported in
     // the player and does not stop it.
-    const SongInfoRecord rec = GetMp3Info(path, SongInfoContext{});
+    const core::SongInfoRecord rec = core::GetMp3Info(path, core::SongInfoContext{});
     return {rec.HasTag, rec.Artist, rec.Title};
   }
   void ClearPlaybackActive() override { dialogs::MainWindow().ClearPlaybackActive(); }

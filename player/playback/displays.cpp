@@ -8,8 +8,8 @@ std::optional<std::string> SongInfoCaption(std::string_view caption, int scrollD
                                            std::string_view songText, std::string_view author,
                                            std::string_view version) {
   if (!playbackActive) {
-    if (ShowsIdleBanner(caption, version)) return std::nullopt;
-    return IdleBanner(scrollDirection, author, version);
+    if (core::ShowsIdleBanner(caption, version)) return std::nullopt;
+    return core::IdleBanner(scrollDirection, author, version);
   }
   if (caption == songText) return std::nullopt;
   return std::string(songText);

@@ -13,7 +13,7 @@ long BarMaxFor(double durationSeconds) {
 }
 
 std::string SkipText(long seconds) {
-  return "Skip to " + ChangeTimeFormat(static_cast<int32_t>(seconds)) + "  (" + std::to_string(seconds) + " secs)";
+  return "Skip to " + core::ChangeTimeFormat(static_cast<int32_t>(seconds)) + "  (" + std::to_string(seconds) + " secs)";
 }
 
 void PositionSeek::MouseDown(int button, bool onThumb) {

@@ -10,7 +10,7 @@ int ClampToRange(long value, SliderRange r) {
     return static_cast<int>(std::clamp<long>(value, r.min, r.max));
 }
 
-PreferenceValues ShowCurrentOptions(const OptionsFile& o, double bufferingSeconds, int iconMax, int trayMax) {
+PreferenceValues ShowCurrentOptions(const core::OptionsFile& o, double bufferingSeconds, int iconMax, int trayMax) {
     PreferenceValues v;
     v.playOnStart = o.PlayListOnStart != 0;
     v.priority = ClampToRange(o.PriorityLevel, kPriorityRange);
@@ -33,7 +33,7 @@ PreferenceValues ShowCurrentOptions(const OptionsFile& o, double bufferingSecond
     return v;
 }
 
-int ApplyOptions(const PreferenceValues& v, OptionsFile& o, PreferencesHost& host) {
+int ApplyOptions(const PreferenceValues& v, core::OptionsFile& o, PreferencesHost& host) {
     int failed = 0;
     auto step = [&failed](auto&& f) {
         try {
@@ -71,7 +71,7 @@ int ApplyOptions(const PreferenceValues& v, OptionsFile& o, PreferencesHost& hos
         o.MediaIconIndex = static_cast<int16_t>(v.mediaIcon);
     });
     step([&] { host.SetTrayPicture(o.TrayIconIndex); });
-    step([&] { host.SetRefreshInterval(RefreshIntervalMs(static_cast<int16_t>(v.refreshSeconds)).value_or(0)); });
+    step([&] { host.SetRefreshInterval(core::RefreshIntervalMs(static_cast<int16_t>(v.refreshSeconds)).value_or(0)); });
     step([&] { o.PlayListFollows = flag(v.follows); });
     step([&] { o.LastSongIndex = v.rememberLastSong ? host.SelectedTitle() : -1; });
     return failed;

@@ -49,7 +49,7 @@ int ClampToRange(long value, SliderRange range);
 
 // ShowCurrentOptions: the options (and the media control's buffering
 // time, seconds) as control values.
-PreferenceValues ShowCurrentOptions(const OptionsFile& o, double bufferingSeconds, int iconMax, int trayMax);
+PreferenceValues ShowCurrentOptions(const core::OptionsFile& o, double bufferingSeconds, int iconMax, int trayMax);
 
 // What Apply changes outside the options.
 class PreferencesHost {
@@ -68,7 +68,7 @@ public:
 // ApplyOptions: stores the values in o in the dialog's order and runs the
 // actions. Every step stands alone: one that fails (throws) is skipped and
 // the next runs. Returns the number of steps that failed.
-int ApplyOptions(const PreferenceValues& v, OptionsFile& o, PreferencesHost& host);
+int ApplyOptions(const PreferenceValues& v, core::OptionsFile& o, PreferencesHost& host);
 
 // Slider captions: "Priority Level (IDLE):" ... for 0..3, nothing for
 // other values (the label keeps its text); "Wait n seconds".

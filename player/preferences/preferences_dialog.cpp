@@ -20,7 +20,7 @@ constexpr int kWidth = 540;
 
 }  // namespace
 
-FrmOptions::FrmOptions(OptionsFile& options, OptionsDialogHost& host, vorne::registry::Registry& registry,
+FrmOptions::FrmOptions(core::OptionsFile& options, OptionsDialogHost& host, vorne::registry::Registry& registry,
                        std::string programBase, HINSTANCE module)
     : Form("frmOptions"),
       TS(*this, "TS"),

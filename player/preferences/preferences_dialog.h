@@ -31,7 +31,7 @@ public:
     // types are bound; programBase: folder and program name without
     // extension (ProgramBase). Type icons and tray pictures come from the
     // resources of module (the program by default).
-    FrmOptions(OptionsFile& options, OptionsDialogHost& host, vorne::registry::Registry& registry, std::string programBase,
+    FrmOptions(core::OptionsFile& options, OptionsDialogHost& host, vorne::registry::Registry& registry, std::string programBase,
                HINSTANCE module = nullptr);
     ~FrmOptions() override;
 
@@ -91,7 +91,7 @@ private:
     void CheckSpecAssociation();
     void SetIcon(int picId, HICON icon);
 
-    OptionsFile& options_;
+    core::OptionsFile& options_;
     OptionsDialogHost& host_;
     vorne::registry::Registry& registry_;
     std::string programBase_;

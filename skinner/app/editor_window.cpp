@@ -23,9 +23,9 @@ const std::vector<std::string> kColumns = {"Object", "Type", "Action", "Image1",
                                            "Internal Refrence"};
 const char* const kKindTexts[4] = {"Static Label", "Scrolling Label", "Image", "Scroll Bar"};
 
-std::vector<std::vector<std::string>> RowTexts(const std::vector<ObjectRow>& rows) {
+std::vector<std::vector<std::string>> RowTexts(const std::vector<core::ObjectRow>& rows) {
     std::vector<std::vector<std::string>> out;
-    for (const ObjectRow& r : rows) out.push_back({r.name, r.kind, r.action, r.img1, r.img2, r.caption, r.ref});
+    for (const core::ObjectRow& r : rows) out.push_back({r.name, r.kind, r.action, r.img1, r.img2, r.caption, r.ref});
     return out;
 }
 
@@ -36,8 +36,8 @@ frmSkinner::frmSkinner()
     SetCaption("Quarl");
     editor_.ShowAuthorDialog = [] { author::ShowAuthorDialog(); };
     editor_.OnCaption = [this](const std::string& c) { SetCaption(c); };
-    preview_->OnSelect = [this](SkinKind kind, int index) { SelectItem(kind, index); };
-    wh_ = std::make_unique<frmWH>(editor_, [this](SkinKind kind, int index) { return preview_->PixelRect(kind, index); });
+    preview_->OnSelect = [this](core::SkinKind kind, int index) { SelectItem(kind, index); };
+    wh_ = std::make_unique<frmWH>(editor_, [this](core::SkinKind kind, int index) { return preview_->PixelRect(kind, index); });
     preview_->OnTypeIn = [this] { wh_->Open(preview_->hWnd()); };
     preview_->SetWindowsOnTop = [this](bool onTop) { SetWindowsOnTop(onTop); };
     img1_ = std::make_unique<forms::PictureBox>(*this, "img1");
@@ -109,7 +109,7 @@ void frmSkinner::Form_Load() {
     Child("BUTTON", "Transparency", tab | BS_AUTOCHECKBOX, kChkTrans, 16, 390, 98, 20);
     Child("STATIC", "Transparent Colour:", SS_LEFTNOWORDWRAP, -1, 118, 392, 124, 16);
     Child("STATIC", "", SS_NOTIFY | WS_BORDER, kPicTrans, 244, 390, 30, 20);
-    const int pickW = forms::ScreenScale().ToPixelsX(kPaletteWidth), pickH = forms::ScreenScale().ToPixelsY(kPaletteHeight);
+    const int pickW = forms::ScreenScale().ToPixelsX(core::kPaletteWidth), pickH = forms::ScreenScale().ToPixelsY(core::kPaletteHeight);
     Child("BUTTON", "Pick", tab, kCmdPick, 278, 386, pickW, pickH);
     Child("STATIC", "Tolerance:", 0, -1, 340, 392, 56, 16);
     Child("BUTTON", "Test", tab, kCmdTest, 564, 356, 80, 26);
@@ -117,7 +117,7 @@ void frmSkinner::Form_Load() {
     HWND tol = Child(TRACKBAR_CLASSA, "", tab | TBS_HORZ, kSldrTol, 396, 386, 162, 28);
     // The range does not fit the 16-bit halves of TBM_SETRANGE.
     SendMessageA(tol, TBM_SETRANGEMIN, FALSE, 0);
-    SendMessageA(tol, TBM_SETRANGEMAX, TRUE, kMaxTolerance);
+    SendMessageA(tol, TBM_SETRANGEMAX, TRUE, core::kMaxTolerance);
 
     // The fields' tips, each on one line.
     const std::pair<int, const char*> tipTexts[] = {
@@ -194,7 +194,7 @@ void frmSkinner::FillCombo(int id, const forms::ComboBox& from) {
 void frmSkinner::Sync() {
     if (!Loaded()) return;
     syncing_ = true;
-    SkinEditor& m = editor_;
+    core::SkinEditor& m = editor_;
     auto rows = RowTexts(m.Rows());
     if (rows != shownRows_) {
         lv_.SetRows(rows);
@@ -234,13 +234,13 @@ void frmSkinner::Sync() {
     syncing_ = false;
 }
 
-void frmSkinner::SelectItem(SkinKind kind, int index) {
-    SkinEditor& m = editor_;
+void frmSkinner::SelectItem(core::SkinKind kind, int index) {
+    core::SkinEditor& m = editor_;
     if (!m.LV.Enabled()) return;
     m.SelectOnly(-1);
     const int k = static_cast<int>(kind);
     for (int i = 0; k >= 0 && k < 4 && i < static_cast<int>(m.Rows().size()); ++i) {
-        const ObjectRow& r = m.Rows()[static_cast<size_t>(i)];
+        const core::ObjectRow& r = m.Rows()[static_cast<size_t>(i)];
         if (r.kind == kKindTexts[k] && vorne::player::skin::ToLong(r.ref) == index) {
             m.SelectOnly(i);
             m.GetInfo();
@@ -308,14 +308,14 @@ LRESULT CALLBACK frmSkinner::ColourBoxProc(HWND h, UINT msg, WPARAM wp, LPARAM l
                 RECT all{};
                 GetClientRect(h, &all);
                 FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-                for (const Swatch& s : PaletteSwatches()) {
-                    const RECT r = box(s.left, s.top, kSwatchSize);
+                for (const core::Swatch& s : core::PaletteSwatches()) {
+                    const RECT r = box(s.left, s.top, core::kSwatchSize);
                     HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(s.colour));
                     FillRect(dc, &r, b);
                     DeleteObject(b);
                 }
                 if (self->palette_.SelectorVisible()) {
-                    const RECT r = box(self->palette_.SelectorLeft(), self->palette_.SelectorTop(), kSelectorSize);
+                    const RECT r = box(self->palette_.SelectorLeft(), self->palette_.SelectorTop(), core::kSelectorSize);
                     HBRUSH b = CreateSolidBrush(RGB(128, 128, 255));
                     FillRect(dc, &r, b);
                     DeleteObject(b);
@@ -324,7 +324,7 @@ LRESULT CALLBACK frmSkinner::ColourBoxProc(HWND h, UINT msg, WPARAM wp, LPARAM l
                 return 0;
             }
             case WM_MOUSEMOVE: {
-                const int k = Palette::SwatchAt(sc.ToTwipsX(static_cast<short>(LOWORD(lp))), sc.ToTwipsY(static_cast<short>(HIWORD(lp))));
+                const int k = core::Palette::SwatchAt(sc.ToTwipsX(static_cast<short>(LOWORD(lp))), sc.ToTwipsY(static_cast<short>(HIWORD(lp))));
                 // Only a change is shown again, so the palette does not flicker.
                 if (k >= 0 && (k != self->palette_.HoverSwatch() || !self->palette_.SelectorVisible()))
                     self->picSelect_MouseMove(k);
@@ -332,11 +332,11 @@ LRESULT CALLBACK frmSkinner::ColourBoxProc(HWND h, UINT msg, WPARAM wp, LPARAM l
             }
             case WM_LBUTTONUP: {
                 const float x = sc.ToTwipsX(static_cast<short>(LOWORD(lp))), y = sc.ToTwipsY(static_cast<short>(HIWORD(lp)));
-                const Palette& p = self->palette_;
-                if (p.SelectorVisible() && x >= p.SelectorLeft() && x < p.SelectorLeft() + kSelectorSize &&
-                    y >= p.SelectorTop() && y < p.SelectorTop() + kSelectorSize)
+                const core::Palette& p = self->palette_;
+                if (p.SelectorVisible() && x >= p.SelectorLeft() && x < p.SelectorLeft() + core::kSelectorSize &&
+                    y >= p.SelectorTop() && y < p.SelectorTop() + core::kSelectorSize)
                     self->imgSelectr_Click();
-                else if (const int k = Palette::SwatchAt(x, y); k >= 0)
+                else if (const int k = core::Palette::SwatchAt(x, y); k >= 0)
                     self->picSelect_Click(k);
                 return 0;
             }
@@ -370,10 +370,10 @@ void frmSkinner::imgSelectr_Click() { picSelect_Click(palette_.HoverSwatch()); }
 void frmSkinner::cmdTypeIn_Click() {
     const int row = editor_.SelectedItem();
     if (row >= 0 && row < static_cast<int>(editor_.Rows().size())) {
-        const ObjectRow& r = editor_.Rows()[static_cast<size_t>(row)];
-        const int kind = KindPosition(r.kind);
+        const core::ObjectRow& r = editor_.Rows()[static_cast<size_t>(row)];
+        const int kind = core::KindPosition(r.kind);
         const auto index = vorne::player::skin::ToLong(r.ref);
-        if (kind >= 0 && index && editor_.SetEditTarget(static_cast<SkinKind>(kind), static_cast<int>(*index)))
+        if (kind >= 0 && index && editor_.SetEditTarget(static_cast<core::SkinKind>(kind), static_cast<int>(*index)))
             wh_->Open(hWnd());
     }
     wh_->RefreshValues();
@@ -394,7 +394,7 @@ std::string frmSkinner::SkinsFolder() const {
 void frmSkinner::cmdNewSkin_Click() {
     if (!editor_.QueryDiscard([this] { return cmdSaveSkin_Click(); })) return;
     editor_.CleanAll();
-    editor_.SetPreviewSize(kEmptyPreviewWidth, kEmptyPreviewHeight);
+    editor_.SetPreviewSize(core::kEmptyPreviewWidth, core::kEmptyPreviewHeight);
     editor_.SkinChanged = false;
     SetCaption("Quarl");
     Sync();
@@ -429,7 +429,7 @@ void frmSkinner::cmdOpen_Click() {
     // Pictures are named bare and lie beside the skin.
     const std::string folder = text::ChopFileOff(path);
     if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
-    editor_.SetPreviewSize(kEmptyPreviewWidth, kEmptyPreviewHeight);
+    editor_.SetPreviewSize(core::kEmptyPreviewWidth, core::kEmptyPreviewHeight);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     editor_.OpenSkin(path);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
@@ -491,7 +491,7 @@ void frmSkinner::ChooseTransColour() {
 }
 
 void frmSkinner::Command(int id, int code) {
-    SkinEditor& m = editor_;
+    core::SkinEditor& m = editor_;
     switch (id) {
         case kMenuNew: cmdNewSkin_Click(); return;
         case kMenuOpen: cmdOpen_Click(); return;

@@ -17,8 +17,8 @@
 #include "skinner/app/preview_window.h"
 #include "skinner/app/size_dialog.h"
 #include "skinner/app/win_pictures.h"
-#include "skinner/model/palette.h"
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/palette.h"
+#include "skinner/core/skin_editor.h"
 
 namespace vorne::skinner {
 
@@ -34,10 +34,10 @@ public:
     frmSkinner();
     ~frmSkinner() override;
 
-    SkinEditor& Editor() { return editor_; }
+    core::SkinEditor& Editor() { return editor_; }
     frmPrev& Preview() { return *preview_; }
     frmWH& SizeDialog() { return *wh_; }
-    const Palette& ColourPalette() const { return palette_; }
+    const core::Palette& ColourPalette() const { return palette_; }
     ObjectListView& LV() { return lv_; }
 
     // The File menu's commands.
@@ -70,7 +70,7 @@ public:
     // Shows the model's fields, rows and modes in the windows.
     void Sync();
     // Selects the row of the preview's element kind/index and fills the fields.
-    void SelectItem(SkinKind kind, int index);
+    void SelectItem(core::SkinKind kind, int index);
     // A child window by its control id (for tests).
     HWND Item(int id) const { return GetDlgItem(const_cast<frmSkinner*>(this)->hWnd(), id); }
 
@@ -106,10 +106,10 @@ private:
     std::string SkinsFolder() const;
 
     WinPictureService pictures_;
-    SkinEditor editor_;
+    core::SkinEditor editor_;
     std::unique_ptr<frmPrev> preview_;
     std::unique_ptr<frmWH> wh_;
-    Palette palette_;
+    core::Palette palette_;
     HWND colourBox_ = nullptr;
     ObjectListView lv_;
     std::unique_ptr<forms::PictureBox> img1_, img2_;

@@ -79,7 +79,7 @@ void PutText(IDispatch* d, DISPID id, const std::string& text) {
 }
 
 // A picture object of the component's own over a copy of the bitmap.
-com::Ptr<IPictureDisp> ComponentPicture(const EditorPictureRef& p) {
+com::Ptr<IPictureDisp> ComponentPicture(const core::EditorPictureRef& p) {
     forms::PictureRef bmp = BitmapOf(p);
     if (!bmp) return {};
     HBITMAP copy = static_cast<HBITMAP>(CopyImage(bmp->Handle(), IMAGE_BITMAP, 0, 0, 0));
@@ -109,7 +109,7 @@ forms::FontSpec FontOf(const vorne::player::skin::SkinFont& f) {
 
 }  // namespace
 
-frmPrev::frmPrev(SkinEditor& editor) : Form("frmPrev"), editor_(editor) {
+frmPrev::frmPrev(core::SkinEditor& editor) : Form("frmPrev"), editor_(editor) {
     SetCaption("Vorne Skin Preview");
     editor_.SetPreview(this);
     ShowMenu = [this](forms::MenuItem& menu) { forms::PopupMenu(*this, menu); };
@@ -138,7 +138,7 @@ void frmPrev::Form_Unload(int& cancel) {
 }
 
 void frmPrev::MakeComponents() {
-    auto handler = [this](SkinKind kind) {
+    auto handler = [this](core::SkinKind kind) {
         return [this, kind](activex::ControlSite& site, DISPID event, DISPPARAMS* params) {
             ComponentEvent(kind, site, event, params);
         };
@@ -147,7 +147,7 @@ void frmPrev::MakeComponents() {
         if (auto f = activex::ComponentFactory(CLSID_Scroller, "Dunmere.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_Scroller, f.Get(),
                                                              activex::HostScale::kPixels,
-                                                             handler(SkinKind::ScrollingLabel));
+                                                             handler(core::SkinKind::ScrollingLabel));
             if (SUCCEEDED(a->Init(RECT{0, 0, 100, 17}))) SLabels = std::move(a);
         }
     }
@@ -155,7 +155,7 @@ void frmPrev::MakeComponents() {
         if (auto f = activex::ComponentFactory(CLSID_ScrollBar, "Plovex1.ocx")) {
             auto a = std::make_unique<activex::ControlArray>(hWnd(), CLSID_ScrollBar, f.Get(),
                                                              activex::HostScale::kPixels,
-                                                             handler(SkinKind::ScrollBar));
+                                                             handler(core::SkinKind::ScrollBar));
             if (SUCCEEDED(a->Init(RECT{0, 0, 100, 15}))) ScrollBars = std::move(a);
         }
     }
@@ -176,10 +176,10 @@ void frmPrev::BackgroundChanged() {
 
 void frmPrev::ShowAll() {
     for (int k = 0; k < 4; ++k)
-        for (const auto& [index, e] : editor_.Elements(static_cast<SkinKind>(k))) ShowElement(e);
+        for (const auto& [index, e] : editor_.Elements(static_cast<core::SkinKind>(k))) ShowElement(e);
 }
 
-void frmPrev::WireMouse(forms::FormControl& c, SkinKind kind, int index) {
+void frmPrev::WireMouse(forms::FormControl& c, core::SkinKind kind, int index) {
     c.OnMouseDown = [this, kind, index](const forms::MouseEvent& m) {
         ElementMouseDown(kind, index, m.button, m.x, m.y);
     };
@@ -189,15 +189,15 @@ void frmPrev::WireMouse(forms::FormControl& c, SkinKind kind, int index) {
     c.OnMouseUp = [this, kind, index](const forms::MouseEvent& m) { ElementMouseUp(kind, index, m.button, m.x, m.y); };
 }
 
-void frmPrev::ShowElement(const PreviewElement& e) {
+void frmPrev::ShowElement(const core::PreviewElement& e) {
     if (!Loaded()) return;
     const int x = Px(e.left, true), y = Px(e.top, false), w = Px(e.width, true), h = Px(e.height, false);
     switch (e.kind) {
-        case SkinKind::StaticLabel: {
+        case core::SkinKind::StaticLabel: {
             auto& l = labels_[e.index];
             if (!l) {
                 l = std::make_unique<forms::Label>(*this, "Labels", e.index);
-                WireMouse(*l, SkinKind::StaticLabel, e.index);
+                WireMouse(*l, core::SkinKind::StaticLabel, e.index);
             }
             l->SetBackStyle(0);
             l->SetFont(FontOf(e.font));
@@ -210,11 +210,11 @@ void frmPrev::ShowElement(const PreviewElement& e) {
             l->ZOrder(0);
             break;
         }
-        case SkinKind::Image: {
+        case core::SkinKind::Image: {
             auto& p = pics_[e.index];
             if (!p) {
                 p = std::make_unique<forms::Image>(*this, "Pics", e.index);
-                WireMouse(*p, SkinKind::Image, e.index);
+                WireMouse(*p, core::SkinKind::Image, e.index);
             }
             p->SetPicture(BitmapOf(e.picture));
             p->SetBorderStyle(e.borderStyle);
@@ -224,7 +224,7 @@ void frmPrev::ShowElement(const PreviewElement& e) {
             p->ZOrder(0);
             break;
         }
-        case SkinKind::ScrollingLabel: {
+        case core::SkinKind::ScrollingLabel: {
             if (!SLabels) break;
             if (!(*SLabels)[e.index] && FAILED(SLabels->Load(e.index))) break;
             activex::ControlSite* s = (*SLabels)[e.index];
@@ -245,7 +245,7 @@ void frmPrev::ShowElement(const PreviewElement& e) {
             s->ZOrder(0);
             break;
         }
-        case SkinKind::ScrollBar: {
+        case core::SkinKind::ScrollBar: {
             if (!ScrollBars) break;
             if (!(*ScrollBars)[e.index] && FAILED(ScrollBars->Load(e.index))) break;
             activex::ControlSite* s = (*ScrollBars)[e.index];
@@ -260,31 +260,31 @@ void frmPrev::ShowElement(const PreviewElement& e) {
             s->ZOrder(0);
             break;
         }
-        case SkinKind::Other: break;
+        case core::SkinKind::Other: break;
     }
 }
 
-void frmPrev::ElementUnloaded(SkinKind kind, int index) {
+void frmPrev::ElementUnloaded(core::SkinKind kind, int index) {
     switch (kind) {
-        case SkinKind::StaticLabel: labels_.erase(index); break;
-        case SkinKind::Image: pics_.erase(index); break;
-        case SkinKind::ScrollingLabel:
+        case core::SkinKind::StaticLabel: labels_.erase(index); break;
+        case core::SkinKind::Image: pics_.erase(index); break;
+        case core::SkinKind::ScrollingLabel:
             if (SLabels) SLabels->Unload(index);
             break;
-        case SkinKind::ScrollBar:
+        case core::SkinKind::ScrollBar:
             if (ScrollBars) ScrollBars->Unload(index);
             break;
-        case SkinKind::Other: break;
+        case core::SkinKind::Other: break;
     }
     if (Loaded()) Refresh();
 }
 
-forms::Rect frmPrev::PixelRect(SkinKind kind, int index) const {
+forms::Rect frmPrev::PixelRect(core::SkinKind kind, int index) const {
     switch (kind) {
-        case SkinKind::StaticLabel:
+        case core::SkinKind::StaticLabel:
             if (auto* l = Label(index)) return l->Bounds();
             break;
-        case SkinKind::Image:
+        case core::SkinKind::Image:
             if (auto* p = Pic(index)) return p->Bounds();
             break;
         default:
@@ -307,9 +307,9 @@ forms::Image* frmPrev::Pic(int index) const {
     return it == pics_.end() ? nullptr : it->second.get();
 }
 
-activex::ControlSite* frmPrev::Component(SkinKind kind, int index) const {
-    const auto& a = kind == SkinKind::ScrollingLabel ? SLabels : ScrollBars;
-    if (!a || (kind != SkinKind::ScrollingLabel && kind != SkinKind::ScrollBar)) return nullptr;
+activex::ControlSite* frmPrev::Component(core::SkinKind kind, int index) const {
+    const auto& a = kind == core::SkinKind::ScrollingLabel ? SLabels : ScrollBars;
+    if (!a || (kind != core::SkinKind::ScrollingLabel && kind != core::SkinKind::ScrollBar)) return nullptr;
     return (*a)[index];
 }
 
@@ -326,48 +326,48 @@ namespace {
 constexpr UINT kShowMenu = WM_APP + 7;  // wParam: the kind
 }
 
-void frmPrev::ElementMouseDown(SkinKind kind, int index, int button, float x, float y, bool onThumb) {
+void frmPrev::ElementMouseDown(core::SkinKind kind, int index, int button, float x, float y, bool onThumb) {
     // A press on a bar's thumb belongs to the bar.
-    if (kind == SkinKind::ScrollBar && onThumb) return;
+    if (kind == core::SkinKind::ScrollBar && onThumb) return;
     grabX_ = x;
     grabY_ = y;
     if (OnSelect) OnSelect(kind, index);
 }
 
-void frmPrev::ElementMouseMove(SkinKind kind, int index, int button, float x, float y, bool onThumb) {
+void frmPrev::ElementMouseMove(core::SkinKind kind, int index, int button, float x, float y, bool onThumb) {
     // The left button alone drags; the grabbed point stays under the mouse.
-    if (button != forms::vbLeftButton || (kind == SkinKind::ScrollBar && onThumb)) return;
-    const PreviewElement* e = editor_.Element(kind, index);
+    if (button != forms::vbLeftButton || (kind == core::SkinKind::ScrollBar && onThumb)) return;
+    const core::PreviewElement* e = editor_.Element(kind, index);
     if (!e) return;
     editor_.SkinChanged = true;
     const float left = e->left + (x - grabX_), top = e->top + (y - grabY_);
     if (left != e->left || top != e->top) editor_.PlaceElement(kind, index, left, top, e->width, e->height);
 }
 
-void frmPrev::ElementMouseUp(SkinKind kind, int index, int button, float, float) {
+void frmPrev::ElementMouseUp(core::SkinKind kind, int index, int button, float, float) {
     if (button != forms::vbRightButton) return;
     editor_.SkinChanged = true;
     menuIndex_ = index;
-    const PreviewElement* e = editor_.Element(kind, index);
+    const core::PreviewElement* e = editor_.Element(kind, index);
     if (!e) return;
     switch (kind) {
-        case SkinKind::StaticLabel: Tick("cmdlblAlgn", 3, e->captionAlign); break;
-        case SkinKind::ScrollingLabel:
+        case core::SkinKind::StaticLabel: Tick("cmdlblAlgn", 3, e->captionAlign); break;
+        case core::SkinKind::ScrollingLabel:
             Tick("cmdSlblHAlgn", 3, e->hAlign);
             Tick("cmdSlblVAlgn", 3, e->vAlign);
             Tick("cmdslblalgn", 3, e->textAlign);
             Tick("cmdSlblScrollDir", 4, e->scrollDir);
             MenuItemNamed("cmdSlblSpeed")->SetCaption("Speed : " + std::to_string(e->scrollSpeed));
             break;
-        case SkinKind::ScrollBar: Tick("cmdSBType", 4, e->barType); break;
+        case core::SkinKind::ScrollBar: Tick("cmdSBType", 4, e->barType); break;
         default: break;
     }
     // Shown once the element's own event has returned.
     PostMessageA(hWnd(), kShowMenu, static_cast<WPARAM>(kind), 0);
 }
 
-void frmPrev::ComponentEvent(SkinKind kind, activex::ControlSite& site, DISPID event, DISPPARAMS* params) {
-    const bool bar = kind == SkinKind::ScrollBar;
+void frmPrev::ComponentEvent(core::SkinKind kind, activex::ControlSite& site, DISPID event, DISPPARAMS* params) {
+    const bool bar = kind == core::SkinKind::ScrollBar;
     const DISPID down = bar ? vorne::components::kBarEventMouseDown : vorne::components::kScrollerEventMouseDown;
     const DISPID move = bar ? vorne::components::kBarEventMouseMove : vorne::components::kScrollerEventMouseMove;
     const DISPID up = bar ? vorne::components::kBarEventMouseUp : vorne::components::kScrollerEventMouseUp;
@@ -404,13 +404,13 @@ forms::MenuItem* frmPrev::MenuItemNamed(const std::string& name) const {
     return it == itemsByName_.end() ? nullptr : it->second;
 }
 
-void frmPrev::ValueItems(SkinKind kind, forms::MenuItem& parent, const std::string& name,
-                         const std::vector<const char*>& captions, int32_t PreviewElement::*field) {
+void frmPrev::ValueItems(core::SkinKind kind, forms::MenuItem& parent, const std::string& name,
+                         const std::vector<const char*>& captions, int32_t core::PreviewElement::*field) {
     for (size_t k = 0; k < captions.size(); ++k) {
         const int32_t value = static_cast<int32_t>(k);
         NewItem(&parent, name + std::to_string(k), captions[k]).OnClick = [this, kind, field, value] {
-            if (PreviewElement* e = MenuElement(kind)) {
-                PreviewElement changed = *e;
+            if (core::PreviewElement* e = MenuElement(kind)) {
+                core::PreviewElement changed = *e;
                 changed.*field = value;
                 Edited(changed);
             }
@@ -428,65 +428,65 @@ void frmPrev::MakeMenus() {
     const char* const sizeItem = "Size and Position Type-in";
 
     forms::MenuItem& labels = NewItem(nullptr, "mnuLabels", "Labels");
-    NewItem(&labels, "cmdlblSize", sizeItem).OnClick = [this] { TypeIn(SkinKind::StaticLabel); };
+    NewItem(&labels, "cmdlblSize", sizeItem).OnClick = [this] { TypeIn(core::SkinKind::StaticLabel); };
     NewItem(&labels, "Break4", "-");
-    NewItem(&labels, "cmdlbfont", "Font").OnClick = [this] { FontCommand(SkinKind::StaticLabel); };
-    ValueItems(SkinKind::StaticLabel, NewItem(&labels, "subLblAlign", "Alignment"), "cmdlblAlgn", lr,
-               &PreviewElement::captionAlign);
+    NewItem(&labels, "cmdlbfont", "Font").OnClick = [this] { FontCommand(core::SkinKind::StaticLabel); };
+    ValueItems(core::SkinKind::StaticLabel, NewItem(&labels, "subLblAlign", "Alignment"), "cmdlblAlgn", lr,
+               &core::PreviewElement::captionAlign);
 
-    const SkinKind sl = SkinKind::ScrollingLabel;
+    const core::SkinKind sl = core::SkinKind::ScrollingLabel;
     forms::MenuItem& slabels = NewItem(nullptr, "mnuSLabels", "Scrolling Labels");
-    NewItem(&slabels, "cmdSlblSize", sizeItem).OnClick = [this] { TypeIn(SkinKind::ScrollingLabel); };
+    NewItem(&slabels, "cmdSlblSize", sizeItem).OnClick = [this] { TypeIn(core::SkinKind::ScrollingLabel); };
     NewItem(&slabels, "Break5", "-");
-    NewItem(&slabels, "cmdSlblFont", "Font").OnClick = [this] { FontCommand(SkinKind::ScrollingLabel); };
-    ValueItems(sl, NewItem(&slabels, "subslblalgn", "Text Alignment"), "cmdslblalgn", lr, &PreviewElement::textAlign);
+    NewItem(&slabels, "cmdSlblFont", "Font").OnClick = [this] { FontCommand(core::SkinKind::ScrollingLabel); };
+    ValueItems(sl, NewItem(&slabels, "subslblalgn", "Text Alignment"), "cmdslblalgn", lr, &core::PreviewElement::textAlign);
     NewItem(&slabels, "cmdSlblBackColour", "Back Colour").OnClick = [this] { BackColourCommand(); };
     NewItem(&slabels, "cmdSlblSpeed", "Speed").OnClick = [this] { SpeedCommand(); };
     NewItem(&slabels, "Break2", "-");
     ValueItems(sl, NewItem(&slabels, "subslblHoriz", "Horizontal Display Alignment"), "cmdSlblHAlgn", lr,
-               &PreviewElement::hAlign);
+               &core::PreviewElement::hAlign);
     ValueItems(sl, NewItem(&slabels, "subslblVert", "Vertical Display Alignment"), "cmdSlblVAlgn",
-               {"Top", "Bottom", "Middle"}, &PreviewElement::vAlign);
+               {"Top", "Bottom", "Middle"}, &core::PreviewElement::vAlign);
     ValueItems(sl, NewItem(&slabels, "subSlblSD", "Scroll Direction"), "cmdSlblScrollDir",
-               {"Scroll Left", "Scroll Right", "Scroll Up", "Scroll Down"}, &PreviewElement::scrollDir);
+               {"Scroll Left", "Scroll Right", "Scroll Up", "Scroll Down"}, &core::PreviewElement::scrollDir);
 
     forms::MenuItem& bars = NewItem(nullptr, "mnuScrollBars", "Scroll Bars");
-    NewItem(&bars, "cmdSBSize", sizeItem).OnClick = [this] { TypeIn(SkinKind::ScrollBar); };
+    NewItem(&bars, "cmdSBSize", sizeItem).OnClick = [this] { TypeIn(core::SkinKind::ScrollBar); };
     NewItem(&bars, "Break6", "-");
-    ValueItems(SkinKind::ScrollBar, NewItem(&bars, "cmdSBbartype", "Bar Type"), "cmdSBType",
+    ValueItems(core::SkinKind::ScrollBar, NewItem(&bars, "cmdSBbartype", "Bar Type"), "cmdSBType",
                {"Horizontal (Left to Right)", "Vertical (Top to Bottom)", "Horizontal (Right to Left)",
                 "Vertical (Bottom to Top)"},
-               &PreviewElement::barType);
+               &core::PreviewElement::barType);
 
     forms::MenuItem& image = NewItem(nullptr, "mnuImage", "Image");
-    NewItem(&image, "cmdIMGSize", sizeItem).OnClick = [this] { TypeIn(SkinKind::Image); };
+    NewItem(&image, "cmdIMGSize", sizeItem).OnClick = [this] { TypeIn(core::SkinKind::Image); };
 }
 
-PreviewElement* frmPrev::MenuElement(SkinKind kind) { return editor_.MutableElement(kind, menuIndex_); }
+core::PreviewElement* frmPrev::MenuElement(core::SkinKind kind) { return editor_.MutableElement(kind, menuIndex_); }
 
-void frmPrev::Edited(const PreviewElement& e) { editor_.ElementEdited(e); }
+void frmPrev::Edited(const core::PreviewElement& e) { editor_.ElementEdited(e); }
 
-void frmPrev::TypeIn(SkinKind kind) {
+void frmPrev::TypeIn(core::SkinKind kind) {
     if (editor_.SetEditTarget(kind, menuIndex_) && OnTypeIn) OnTypeIn();
 }
 
-void frmPrev::FontCommand(SkinKind kind) {
-    PreviewElement* e = MenuElement(kind);
+void frmPrev::FontCommand(core::SkinKind kind) {
+    core::PreviewElement* e = MenuElement(kind);
     if (!e || !ChooseFont) return;
-    PreviewElement changed = *e;
+    core::PreviewElement changed = *e;
     if (!ChooseFont(changed.font, changed.foreColor)) return;
     Edited(changed);
 }
 
 void frmPrev::BackColourCommand() {
-    PreviewElement* e = MenuElement(SkinKind::ScrollingLabel);
+    core::PreviewElement* e = MenuElement(core::SkinKind::ScrollingLabel);
     if (!e || !ChooseColour) return;
-    PreviewElement changed = *e;
+    core::PreviewElement changed = *e;
     if (ChooseColour(changed.backColor)) Edited(changed);
 }
 
 void frmPrev::SpeedCommand() {
-    PreviewElement* e = MenuElement(SkinKind::ScrollingLabel);
+    core::PreviewElement* e = MenuElement(core::SkinKind::ScrollingLabel);
     if (!e) return;
     // Not topmost meanwhile, so that the box cannot be hidden behind them.
     if (SetWindowsOnTop) SetWindowsOnTop(false);
@@ -495,9 +495,9 @@ void frmPrev::SpeedCommand() {
                         "To stop the Text from scrolling set this value to 0",
                         "New Scroll Speed", std::to_string(e->scrollSpeed));
     if (SetWindowsOnTop) SetWindowsOnTop(true);
-    e = MenuElement(SkinKind::ScrollingLabel);
+    e = MenuElement(core::SkinKind::ScrollingLabel);
     if (!e || answer.empty()) return;
-    PreviewElement changed = *e;
+    core::PreviewElement changed = *e;
     // A speed the control's timer cannot take keeps the old one.
     if (editor_.SetScrollSpeed(changed, answer)) Edited(changed);
 }
@@ -521,14 +521,14 @@ void frmPrev::NormalRegion() {
     if (Loaded()) SetWindowRgn(hWnd(), nullptr, TRUE);
 }
 
-void frmPrev::ElementPlaced(const PreviewElement& e) {
+void frmPrev::ElementPlaced(const core::PreviewElement& e) {
     if (!Loaded()) return;
     const int x = Px(e.left, true), y = Px(e.top, false), w = Px(e.width, true), h = Px(e.height, false);
     switch (e.kind) {
-        case SkinKind::StaticLabel:
+        case core::SkinKind::StaticLabel:
             if (auto* l = Label(e.index)) l->Move(x, y);
             break;
-        case SkinKind::Image:
+        case core::SkinKind::Image:
             if (auto* p = Pic(e.index)) {
                 if (!e.picture) p->Move(x, y, w, h);
                 else p->Move(x, y);

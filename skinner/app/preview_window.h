@@ -17,17 +17,17 @@
 #include "runtime/activex/container.h"
 #include "runtime/forms/forms.h"
 #include "runtime/forms/menu.h"
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/skin_editor.h"
 
 namespace vorne::skinner {
 
-class frmPrev : public forms::Form, public PreviewSink {
+class frmPrev : public forms::Form, public core::PreviewSink {
 public:
-    explicit frmPrev(SkinEditor& editor);
+    explicit frmPrev(core::SkinEditor& editor);
     ~frmPrev() override;
 
     // The object under a press: kind and element index.
-    std::function<void(SkinKind kind, int index)> OnSelect;
+    std::function<void(core::SkinKind kind, int index)> OnSelect;
     // "Size and Position Type-in" of a popup menu: the editor's target is
     // set; the dialog is to be shown over the preview.
     std::function<void()> OnTypeIn;
@@ -43,9 +43,9 @@ public:
     // The mouse on an element, as the element's events report it: the
     // button (down and up: the one that changed; move: those held) and the
     // point in twips inside the element. onThumb: a scroll bar's thumb.
-    void ElementMouseDown(SkinKind kind, int index, int button, float x, float y, bool onThumb = false);
-    void ElementMouseMove(SkinKind kind, int index, int button, float x, float y, bool onThumb = false);
-    void ElementMouseUp(SkinKind kind, int index, int button, float x, float y);
+    void ElementMouseDown(core::SkinKind kind, int index, int button, float x, float y, bool onThumb = false);
+    void ElementMouseMove(core::SkinKind kind, int index, int button, float x, float y, bool onThumb = false);
+    void ElementMouseUp(core::SkinKind kind, int index, int button, float x, float y);
 
     // The popup menus and their items, by name (mnuLabels, cmdSBType(2) as
     // "cmdSBType2", ...); null for an unknown name.
@@ -58,17 +58,17 @@ public:
     void NormalRegion();
 
     // What the preview shows of an element, in pixels of the window.
-    forms::Rect PixelRect(SkinKind kind, int index) const;
+    forms::Rect PixelRect(core::SkinKind kind, int index) const;
     forms::Label* Label(int index) const;
     forms::Image* Pic(int index) const;
-    activex::ControlSite* Component(SkinKind kind, int index) const;
+    activex::ControlSite* Component(core::SkinKind kind, int index) const;
     bool HasComponents() const { return SLabels && ScrollBars; }
 
     // PreviewSink
-    void ElementLoaded(const PreviewElement& e) override { ShowElement(e); }
-    void ElementChanged(const PreviewElement& e) override { ShowElement(e); }
-    void ElementUnloaded(SkinKind kind, int index) override;
-    void ElementPlaced(const PreviewElement& e) override;
+    void ElementLoaded(const core::PreviewElement& e) override { ShowElement(e); }
+    void ElementChanged(const core::PreviewElement& e) override { ShowElement(e); }
+    void ElementUnloaded(core::SkinKind kind, int index) override;
+    void ElementPlaced(const core::PreviewElement& e) override;
     void BackgroundChanged() override;
 
     // Shows every element of the model again.
@@ -85,24 +85,24 @@ protected:
     LRESULT Form_Message(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
 private:
-    void ShowElement(const PreviewElement& e);
-    void WireMouse(forms::FormControl& c, SkinKind kind, int index);
+    void ShowElement(const core::PreviewElement& e);
+    void WireMouse(forms::FormControl& c, core::SkinKind kind, int index);
     void MakeComponents();
     void MakeMenus();
     forms::MenuItem& NewItem(forms::MenuItem* parent, const std::string& name, const std::string& caption);
-    void ValueItems(SkinKind kind, forms::MenuItem& parent, const std::string& name,
-                    const std::vector<const char*>& captions, int32_t PreviewElement::*field);
+    void ValueItems(core::SkinKind kind, forms::MenuItem& parent, const std::string& name,
+                    const std::vector<const char*>& captions, int32_t core::PreviewElement::*field);
     void Tick(const std::string& name, int count, int32_t value);
-    void TypeIn(SkinKind kind);
-    void FontCommand(SkinKind kind);
+    void TypeIn(core::SkinKind kind);
+    void FontCommand(core::SkinKind kind);
     void BackColourCommand();
     void SpeedCommand();
-    PreviewElement* MenuElement(SkinKind kind);
-    void Edited(const PreviewElement& e);
-    void ComponentEvent(SkinKind kind, activex::ControlSite& site, DISPID event, DISPPARAMS* params);
+    core::PreviewElement* MenuElement(core::SkinKind kind);
+    void Edited(const core::PreviewElement& e);
+    void ComponentEvent(core::SkinKind kind, activex::ControlSite& site, DISPID event, DISPPARAMS* params);
     int Px(float twips, bool x) const;
 
-    SkinEditor& editor_;
+    core::SkinEditor& editor_;
     std::map<int, std::unique_ptr<forms::Label>> labels_;
     std::map<int, std::unique_ptr<forms::Image>> pics_;
     // The grab point inside the element pressed last (twips).
@@ -110,7 +110,7 @@ private:
     int menuIndex_ = 0;
     std::vector<std::unique_ptr<forms::MenuItem>> items_;
     std::map<std::string, forms::MenuItem*> itemsByName_;
-    SkinKind menuKind_ = SkinKind::Other;
+    core::SkinKind menuKind_ = core::SkinKind::Other;
 };
 
 }  // namespace vorne::skinner

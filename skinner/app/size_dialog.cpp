@@ -6,7 +6,7 @@
 
 namespace vorne::skinner {
 
-frmWH::frmWH(SkinEditor& editor, std::function<forms::Rect(SkinKind, int)> shown)
+frmWH::frmWH(core::SkinEditor& editor, std::function<forms::Rect(core::SkinKind, int)> shown)
     : Form("frmWH"), editor_(editor), shown_(std::move(shown)) {
     SetCaption("Size and Position Type-In");
 }
@@ -30,10 +30,10 @@ void frmWH::Form_Load() {
     int16_t onTop = 1;
     forms::SetOnTop(onTop, w);
     // What may be typed is fixed for as long as the dialog stays open.
-    EnableWindow(boxes_[kBoxLeft], editor_.EditPos);
-    EnableWindow(boxes_[kBoxTop], editor_.EditPos);
-    EnableWindow(boxes_[kBoxWidth], editor_.EditSize);
-    EnableWindow(boxes_[kBoxHeight], editor_.EditSize);
+    EnableWindow(boxes_[core::kBoxLeft], editor_.EditPos);
+    EnableWindow(boxes_[core::kBoxTop], editor_.EditPos);
+    EnableWindow(boxes_[core::kBoxWidth], editor_.EditSize);
+    EnableWindow(boxes_[core::kBoxHeight], editor_.EditSize);
     RefreshValues();
 }
 
@@ -54,18 +54,18 @@ void frmWH::Open(HWND owner) {
     RefreshValues();
 }
 
-double frmWH::Pixels(TypeInBox b) const {
-    const PreviewElement* e = editor_.Element(editor_.EditKind, editor_.EditIndex);
+double frmWH::Pixels(core::TypeInBox b) const {
+    const core::PreviewElement* e = editor_.Element(editor_.EditKind, editor_.EditIndex);
     if (!e) return 0;
     const activex::TwipsScale& sc = editor_.Scale();
-    const bool sizesItself = e->kind == SkinKind::StaticLabel || e->kind == SkinKind::Image;
+    const bool sizesItself = e->kind == core::SkinKind::StaticLabel || e->kind == core::SkinKind::Image;
     switch (b) {
-        case kBoxLeft: return e->left / sc.x;
-        case kBoxTop: return e->top / sc.y;
-        case kBoxWidth:
+        case core::kBoxLeft: return e->left / sc.x;
+        case core::kBoxTop: return e->top / sc.y;
+        case core::kBoxWidth:
             if (sizesItself && shown_) return shown_(e->kind, e->index).width;
             return e->width / sc.x;
-        case kBoxHeight:
+        case core::kBoxHeight:
             if (sizesItself && shown_) return shown_(e->kind, e->index).height;
             return e->height / sc.y;
     }
@@ -77,14 +77,14 @@ void frmWH::RefreshValues() {
     // Filling the boxes is no edit: the element keeps its exact place and
     // the skin is not marked changed.
     refreshing_ = true;
-    for (int b = 0; b < 4; ++b) forms::SetChildText(boxes_[b], vorne::basic::CStr(Pixels(static_cast<TypeInBox>(b))));
+    for (int b = 0; b < 4; ++b) forms::SetChildText(boxes_[b], vorne::basic::CStr(Pixels(static_cast<core::TypeInBox>(b))));
     refreshing_ = false;
 }
 
-void frmWH::BoxChanged(TypeInBox b) {
+void frmWH::BoxChanged(core::TypeInBox b) {
     HWND box = boxes_[b];
     const std::string text = forms::WindowText(box);
-    const std::string shown = TypeInText(text);
+    const std::string shown = core::TypeInText(text);
     if (shown != text) {
         // The box's notification brings the handler back with the number.
         SetWindowTextA(box, shown.c_str());
@@ -99,7 +99,7 @@ LRESULT frmWH::Form_Message(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     const int id = LOWORD(wp), code = HIWORD(wp);
     if (id >= kTxtLeft && id <= kTxtHeight) {
         handled = true;
-        if (code == EN_CHANGE && !refreshing_) BoxChanged(static_cast<TypeInBox>(id - kTxtLeft));
+        if (code == EN_CHANGE && !refreshing_) BoxChanged(static_cast<core::TypeInBox>(id - kTxtLeft));
     } else if (id == kCmdClose && code == BN_CLICKED) {
         handled = true;
         cmdClose_Click();

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "runtime/forms/forms.h"
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/skin_editor.h"
 
 namespace vorne::skinner {
 
@@ -17,7 +17,7 @@ class frmWH : public forms::Form {
 public:
     // shown: the element's place on the preview in pixels (labels and
     // pictures size themselves).
-    frmWH(SkinEditor& editor, std::function<forms::Rect(SkinKind, int)> shown);
+    frmWH(core::SkinEditor& editor, std::function<forms::Rect(core::SkinKind, int)> shown);
 
     // Shows the dialog owned by owner (loading it when it is not open) and
     // fills the boxes from the editor's target.
@@ -26,7 +26,7 @@ public:
     // stay as they are.
     void RefreshValues();
     void cmdClose_Click() { Unload(); }
-    HWND Box(TypeInBox b) const { return boxes_[b]; }
+    HWND Box(core::TypeInBox b) const { return boxes_[b]; }
 
     enum Id : int { kTxtLeft = 200, kTxtTop, kTxtWidth, kTxtHeight, kCmdClose };
 
@@ -38,11 +38,11 @@ protected:
     DWORD ExStyle() const override { return WS_EX_DLGMODALFRAME; }
 
 private:
-    void BoxChanged(TypeInBox b);
-    double Pixels(TypeInBox b) const;
+    void BoxChanged(core::TypeInBox b);
+    double Pixels(core::TypeInBox b) const;
 
-    SkinEditor& editor_;
-    std::function<forms::Rect(SkinKind, int)> shown_;
+    core::SkinEditor& editor_;
+    std::function<forms::Rect(core::SkinKind, int)> shown_;
     HWND boxes_[4] = {};
     bool refreshing_ = false;
 };

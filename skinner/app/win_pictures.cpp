@@ -2,19 +2,19 @@
 
 namespace vorne::skinner {
 
-forms::PictureRef BitmapOf(const EditorPictureRef& p) {
+forms::PictureRef BitmapOf(const core::EditorPictureRef& p) {
     auto* w = dynamic_cast<const WinPicture*>(p.get());
     return w ? w->Picture() : nullptr;
 }
 
-EditorPictureRef WinPictureService::Load(const std::string& path) {
+core::EditorPictureRef WinPictureService::Load(const std::string& path) {
     if (path.empty()) return nullptr;
     forms::PictureRef p = forms::Picture::FromFile(path);
     if (!p) return nullptr;
     return std::make_shared<WinPicture>(std::move(p));
 }
 
-EditorPictureRef WinPictureService::FirstCell(const EditorPictureRef& strip, int cells) {
+core::EditorPictureRef WinPictureService::FirstCell(const core::EditorPictureRef& strip, int cells) {
     forms::PictureRef whole = BitmapOf(strip);
     if (!whole || cells <= 0) return nullptr;
     // The cell keeps its fraction in the source's measure; the copy takes

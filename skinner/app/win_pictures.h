@@ -4,11 +4,11 @@
 #pragma once
 
 #include "runtime/forms/forms.h"
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/skin_editor.h"
 
 namespace vorne::skinner {
 
-class WinPicture : public EditorPicture {
+class WinPicture : public core::EditorPicture {
 public:
     explicit WinPicture(forms::PictureRef p) : picture_(std::move(p)) {}
     int Width() const override { return picture_->Width(); }
@@ -20,12 +20,12 @@ private:
 };
 
 // The bitmap behind an editor picture (null for none).
-forms::PictureRef BitmapOf(const EditorPictureRef& p);
+forms::PictureRef BitmapOf(const core::EditorPictureRef& p);
 
-class WinPictureService : public PictureService {
+class WinPictureService : public core::PictureService {
 public:
-    EditorPictureRef Load(const std::string& path) override;
-    EditorPictureRef FirstCell(const EditorPictureRef& strip, int cells) override;
+    core::EditorPictureRef Load(const std::string& path) override;
+    core::EditorPictureRef FirstCell(const core::EditorPictureRef& strip, int cells) override;
 };
 
 }  // namespace vorne::skinner

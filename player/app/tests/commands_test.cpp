@@ -38,7 +38,7 @@ bool Topmost(HWND w) { return (GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST
 class MainWindowCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        Options = OptionsFile{};
+        Options = core::OptionsFile{};
         Options.PlayListVisible = false;
         AuthorInfo = {};
         w.Show();

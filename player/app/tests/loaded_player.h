@@ -28,10 +28,10 @@ inline std::string Folder() { return forms::App::Path() + "\\"; }
 
 inline void LoadPlayer() {
     OleInitialize(nullptr);
-    OptionsFile o;
+    core::OptionsFile o;
     o.PlayListOnStart = 0;
     o.AlwaysOnTop = 0;
-    SaveOptionsFile(OptionsFileName(forms::App::Path()), o);
+    core::SaveOptionsFile(core::OptionsFileName(forms::App::Path()), o);
     DeleteFileA((Folder() + "Vorne.gen").c_str());
     ConnectSecondaryWindows();
     frmMain().Load();

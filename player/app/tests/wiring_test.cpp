@@ -213,8 +213,8 @@ TEST_F(PlayerWiring, SavingFromThePlaylistWritesTheSelectedEntryAlone) {
         f.cmdSave_Click();
     });
     ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(GetMp3Info(b_).Title, "Caf\xe9 Beta");
-    EXPECT_EQ(GetMp3Info(b_).Year, "2002");
+    EXPECT_EQ(core::GetMp3Info(b_).Title, "Caf\xe9 Beta");
+    EXPECT_EQ(core::GetMp3Info(b_).Year, "2002");
     EXPECT_EQ(ReadAll(a_), aBefore) << "the song playing was written";
     EXPECT_EQ(boxes_.Log().size(), 0u) << "a message came up";
 }

@@ -6,7 +6,7 @@ namespace vorne::player::commands {
 namespace {
 
 TEST(StatisticsView, CaptionsFollowTheCountersReadAsNumbers) {
-    Statistics s;
+    core::Statistics s;
     s.TotalPlayTime = "3725";
     s.TotalSongsPlayed = "12";
     s.TotalRuns = "7";
@@ -22,7 +22,7 @@ TEST(StatisticsView, CaptionsFollowTheCountersReadAsNumbers) {
 }
 
 TEST(StatisticsView, EmptyOrOddCountersNeverFail) {
-    Statistics s;
+    core::Statistics s;
     s.TotalPlayTime = "";
     s.TotalSongsPlayed = "";
     s.TotalRuns = "12abc";
@@ -40,7 +40,7 @@ TEST(StatisticsView, EmptyOrOddCountersNeverFail) {
 }
 
 TEST(StatisticsView, ResetSetsEveryCounterToZero) {
-    Statistics s{"100", "2", "3", "4"};
+    core::Statistics s{"100", "2", "3", "4"};
     ResetStatistics(s);
     StatisticCaptions c{"01:40", "2", "3", "4"};
     EXPECT_EQ(RefreshStatisticCaptions(s, c), 0xFu);

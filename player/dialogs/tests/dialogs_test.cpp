@@ -16,7 +16,7 @@ namespace {
 void Linger(forms::Form& w, const char* name) { vorne::testing::SaveWindowShot(w.hWnd(), name); }
 
 TEST(StatsWindow, ShowsTheCountersAndResetsThem) {
-    Statistics stats{"3725", "12", "", "bogus"};
+    core::Statistics stats{"3725", "12", "", "bogus"};
     FrmStats w(stats);
     std::vector<HWND> placed;
     SetOnTopRule([&](HWND h) { placed.push_back(h); });

@@ -85,8 +85,8 @@ void FrmAudioCass::Form_Load() {
 void FrmAudioCass::ShowLists() {
     List1.SetItems(Titles(planner_.Transfer()));
     lstNew.SetItems(Titles(planner_.Side()));
-    lblTotLen.SetCaption(ChangeTimeFormat(static_cast<int32_t>(TotalSeconds(planner_.Transfer()))));
-    lblListLen.SetCaption(ChangeTimeFormat(static_cast<int32_t>(TotalSeconds(planner_.Side()))));
+    lblTotLen.SetCaption(core::ChangeTimeFormat(static_cast<int32_t>(TotalSeconds(planner_.Transfer()))));
+    lblListLen.SetCaption(core::ChangeTimeFormat(static_cast<int32_t>(TotalSeconds(planner_.Side()))));
 }
 
 void FrmAudioCass::Tell(CassettePlanner::Outcome o) {

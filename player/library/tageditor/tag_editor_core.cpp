@@ -23,7 +23,7 @@ std::string SizeLine(int64_t length) {
     return std::to_string(length) + " - (" + mb + "mb)";
 }
 
-std::string StreamFacts(const SongInfoRecord& r) {
+std::string StreamFacts(const core::SongInfoRecord& r) {
     if (r.MpegVersion.empty()) return std::string();
     const std::string nl = "\r\n";
     std::string s = "MPEG " + r.MpegVersion + " layer " + r.Layer + nl;
@@ -93,16 +93,16 @@ bool SamePath(const std::string& a, const std::string& b) {
 void TagEditorModel::MapData(const std::string& path) {
     if (!path.empty()) tagPath = path;
     const std::string current = env_.currentFile ? env_.currentFile() : std::string();
-    SongInfoRecord rec = env_.currentSongInfo ? env_.currentSongInfo() : SongInfoRecord{};
+    core::SongInfoRecord rec = env_.currentSongInfo ? env_.currentSongInfo() : core::SongInfoRecord{};
     file = current;
     if (!path.empty()) {
         file = path;
-        rec = env_.songInfo ? env_.songInfo(path) : SongInfoRecord{};
+        rec = env_.songInfo ? env_.songInfo(path) : core::SongInfoRecord{};
     }
     TagOnDisk disk = ProbeTag(file);
     if (disk == TagOnDisk::kUnreadable && !file.empty() && SamePath(file, current)) {
         // The player holds it: what it read when the song was chosen.
-        rec = env_.currentSongInfo ? env_.currentSongInfo() : SongInfoRecord{};
+        rec = env_.currentSongInfo ? env_.currentSongInfo() : core::SongInfoRecord{};
         disk = rec.HasTag ? TagOnDisk::kTagged : rec.FileLength >= 125 ? TagOnDisk::kUntagged : TagOnDisk::kTooShort;
     }
     if (!rec.HasTag) rec.Title = rec.Artist = rec.Album = rec.Year = rec.Comment = rec.Genre = std::string();

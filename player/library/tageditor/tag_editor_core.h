@@ -39,8 +39,8 @@ public:
 // What the editor reads of the running player.
 struct TagEditorEnv {
     std::function<std::string()> currentFile;              // CurrentFile
-    std::function<SongInfoRecord()> currentSongInfo;       // CurrentSongInfo
-    std::function<SongInfoRecord(const std::string&)> songInfo;  // GetMp3Info
+    std::function<core::SongInfoRecord()> currentSongInfo;       // CurrentSongInfo
+    std::function<core::SongInfoRecord(const std::string&)> songInfo;  // GetMp3Info
     CodePage codePage = BytesCodePage();
     // The wait for the player: runs the message loop once, and tells the
     // milliseconds elapsed on some clock.
@@ -55,7 +55,7 @@ struct TagEditorEnv {
 std::string SizeLine(int64_t length);
 // The seven lines of stream facts (each ended by CR LF), "" when the record
 // has none.
-std::string StreamFacts(const SongInfoRecord& rec);
+std::string StreamFacts(const core::SongInfoRecord& rec);
 
 enum class TagOnDisk { kTagged, kUntagged, kTooShort, kUnreadable };
 // A file has a tag when it is at least 125 bytes long and its last 128

@@ -9,7 +9,7 @@ namespace vorne::player::library::tageditor {
 
 TagEditorEnv WindowsTagEditorEnv() {
     TagEditorEnv e;
-    e.songInfo = [](const std::string& p) { return GetMp3Info(p); };
+    e.songInfo = [](const std::string& p) { return core::GetMp3Info(p); };
     e.codePage = AnsiCodePage();
     e.yield = [] {
         forms::DoEvents();
@@ -96,8 +96,8 @@ void FrmIDTAG::Form_Load() {
     if (host_.setOpen) host_.setOpen(true);
     if (host_.onTop) host_.onTop(hWnd(), true);
     cmboGenre.Clear();
-    for (int i = 0; i < kGenreCount; ++i)
-        if (!GenreName(i).empty()) cmboGenre.AddItem(GenreName(i));
+    for (int i = 0; i < core::kGenreCount; ++i)
+        if (!core::GenreName(i).empty()) cmboGenre.AddItem(core::GenreName(i));
     // Every opening starts from fresh state.
     model_.Reset();
     MapData("");

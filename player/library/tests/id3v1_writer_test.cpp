@@ -22,11 +22,7 @@
 
 using namespace vorne::player::library;
 using namespace vorne::player::library::testing;
-using vorne::GenreName;
-using vorne::GenreNumber;
-using vorne::PadRight;
-using vorne::ReadId3v1;
-using vorne::SongInfoRecord;
+namespace core = vorne::player::core;
 
 namespace {
 
@@ -59,8 +55,8 @@ TagFields Sample() {
 
 TEST(Id3v1Block, ExactBytes) {
     TagBlock b = BuildTagBlock(Sample(), BytesCodePage());
-    std::string expected = "TAG" + PadRight("Hello", 30) + PadRight("Artist X", 30) + PadRight("The Album", 30) +
-                           "1999" + PadRight("A comment", 30) + std::string(1, '\0');
+    std::string expected = "TAG" + core::PadRight("Hello", 30) + core::PadRight("Artist X", 30) + core::PadRight("The Album", 30) +
+                           "1999" + core::PadRight("A comment", 30) + std::string(1, '\0');
     ASSERT_EQ(expected.size(), kTagSize);
     EXPECT_EQ(Block(b), expected);
     EXPECT_EQ(Block(b).substr(3, 30), "Hello" + std::string(25, ' '));
@@ -71,8 +67,8 @@ TEST(Id3v1Block, ReadsBackThroughThePlayersReader) {
     TagFields f = Sample();
     f.genre = "Classic Rock";
     TagBlock b = BuildTagBlock(f, BytesCodePage());
-    SongInfoRecord rec;
-    ASSERT_TRUE(ReadId3v1(b.data(), rec));
+    core::SongInfoRecord rec;
+    ASSERT_TRUE(core::ReadId3v1(b.data(), rec));
     EXPECT_EQ(rec.Title, f.title);
     EXPECT_EQ(rec.Artist, f.artist);
     EXPECT_EQ(rec.Album, f.album);
@@ -85,7 +81,7 @@ TEST(Id3v1Block, GenreByte) {
     struct Case {
         std::string genre;
         int byte;
-    } cases[] = {{"Blues", 0}, {"Classic Rock", 1}, {"Rock", GenreNumber("Rock")}, {"No Such Genre", 255}, {"", 255}};
+    } cases[] = {{"Blues", 0}, {"Classic Rock", 1}, {"Rock", core::GenreNumber("Rock")}, {"No Such Genre", 255}, {"", 255}};
     for (const auto& c : cases) {
         TagFields f = Sample();
         f.genre = c.genre;
@@ -133,7 +129,7 @@ TEST(Id3v1Block, DoubleByteCharactersAreNeverSplit) {
         std::string b = Block(BuildTagBlock(f, ShiftJisBytes()));
         EXPECT_EQ(b.size(), kTagSize);
         EXPECT_EQ(b.substr(3, 30), c.field);
-        EXPECT_EQ(b.substr(33, 30), PadRight("Artist X", 30));
+        EXPECT_EQ(b.substr(33, 30), core::PadRight("Artist X", 30));
     }
     EXPECT_EQ(FitField("ab" + kana, 3, ShiftJisBytes()), "ab ");
     EXPECT_EQ(FitField("ab" + kana, 4, ShiftJisBytes()), "ab" + kana);
@@ -165,7 +161,7 @@ TEST(Id3v1File, AppendThenOverwrite) {
     EXPECT_EQ(SaveTag(path, f, BytesCodePage()), TagResult::kSaved);
     std::string twice = ReadRaw(path);
     ASSERT_EQ(twice.size(), once.size());
-    EXPECT_EQ(twice.substr(audio.size() + 3, 30), PadRight("Second", 30));
+    EXPECT_EQ(twice.substr(audio.size() + 3, 30), core::PadRight("Second", 30));
     // Removing leaves the file byte for byte as it was without a tag.
     EXPECT_EQ(RemoveTag(path), TagResult::kRemoved);
     EXPECT_EQ(ReadRaw(path), audio);
@@ -291,8 +287,8 @@ void ExpectTheirTag(const std::string& path, const std::string& audio) {
     std::string tagged = ReadRaw(path);
     ASSERT_EQ(tagged.size(), audio.size() + 128);
     EXPECT_EQ(tagged.substr(0, audio.size()), audio);
-    SongInfoRecord rec;
-    ASSERT_TRUE(ReadId3v1(reinterpret_cast<const uint8_t*>(tagged.data() + audio.size()), rec));
+    core::SongInfoRecord rec;
+    ASSERT_TRUE(core::ReadId3v1(reinterpret_cast<const uint8_t*>(tagged.data() + audio.size()), rec));
     EXPECT_EQ(rec.Title, "Their Title");
     EXPECT_EQ(rec.Artist, "Their Artist");
     EXPECT_EQ(rec.Album, "Their Album");
@@ -361,7 +357,7 @@ TEST(Id3v1Interop, TaggersReadOursAndWeReadTheirs) {
         EXPECT_EQ(t.value(l, "artist"), "Artist X");
         EXPECT_EQ(t.value(l, "album"), "The Album");
         EXPECT_EQ(t.value(l, "year"), "1999");
-        EXPECT_NE(t.value(l, "genre").find(std::to_string(GenreNumber("Rock")) + ")"), std::string::npos) << l;
+        EXPECT_NE(t.value(l, "genre").find(std::to_string(core::GenreNumber("Rock")) + ")"), std::string::npos) << l;
         EXPECT_EQ(t.value(l, "comment"), "A comment");
         ASSERT_EQ(RemoveTag(path), TagResult::kRemoved);
         EXPECT_EQ(ReadRaw(path), t.audio);

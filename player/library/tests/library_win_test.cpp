@@ -177,8 +177,8 @@ TEST(AnsiTagBlock, AnsiFieldsAreWrittenAsTheyAre) {
     raw.replace(3, sjis.size(), sjis);
     raw.replace(33, sjis.size(), sjis);
     std::copy(raw.begin(), raw.end(), theirs.begin());
-    vorne::SongInfoRecord rec;
-    ASSERT_TRUE(vorne::ReadId3v1(theirs.data(), rec));
+    vorne::player::core::SongInfoRecord rec;
+    ASSERT_TRUE(vorne::player::core::ReadId3v1(theirs.data(), rec));
     TagFields again;
     again.title = rec.Title;
     again.artist = rec.Artist;

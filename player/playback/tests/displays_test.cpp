@@ -49,19 +49,19 @@ TEST(Displays, PointersAndInterval) {
 }
 
 TEST(Displays, TheTimeToggleAndThePlayTimeCountedOncePerChange) {
-  EXPECT_EQ(ToggleShowRemainingTime(0), 1);
-  EXPECT_EQ(ToggleShowRemainingTime(1), 0);
-  EXPECT_EQ(ToggleShowRemainingTime(5), 0);
-  EXPECT_EQ(TimeDisplayText(1, 250, 50), "-03:20");
-  Statistics st;
+  EXPECT_EQ(core::ToggleShowRemainingTime(0), 1);
+  EXPECT_EQ(core::ToggleShowRemainingTime(1), 0);
+  EXPECT_EQ(core::ToggleShowRemainingTime(5), 0);
+  EXPECT_EQ(core::TimeDisplayText(1, 250, 50), "-03:20");
+  core::Statistics st;
   std::string last;
   // Two "Time Display" labels: one second per change of the shown time.
   const char* shown[] = {"00:00", "00:00", "00:01", "00:01", "00:01", "00:02", "-00:58"};
   int writes = 0;
-  for (const char* t : shown) writes += UpdateTimeText(last, t, 2, st) ? 1 : 0;
+  for (const char* t : shown) writes += core::UpdateTimeText(last, t, 2, st) ? 1 : 0;
   EXPECT_EQ(writes, 4);
   EXPECT_EQ(st.TotalPlayTime, "4");
-  EXPECT_FALSE(UpdateTimeText(last, "00:03", 0, st)) << "without a time display nothing counts";
+  EXPECT_FALSE(core::UpdateTimeText(last, "00:03", 0, st)) << "without a time display nothing counts";
   EXPECT_EQ(last, "");
   EXPECT_EQ(st.TotalPlayTime, "4");
 }

@@ -47,13 +47,13 @@ struct Host : TransportHost, vorne::mediaplayer::MediaEvents {
   Transport* transport = nullptr;
   std::vector<int> opened;
   std::vector<std::string> waiting;
-  Statistics stats;
+  core::Statistics stats;
   void Refresh4Controls() override {}
   void SetDisplayRefresh(bool) override {}
   void ShowWaiting(const std::string& t) override { waiting.push_back(t); }
   void ResetAllTimeDisplays() override {}
-  void CountSong() override { stats.TotalSongsPlayed = AddToStatistic(stats.TotalSongsPlayed, 1); }
-  void AddPlayTime(double s) override { stats.TotalPlayTime = AddToStatistic(stats.TotalPlayTime, s); }
+  void CountSong() override { stats.TotalSongsPlayed = core::AddToStatistic(stats.TotalSongsPlayed, 1); }
+  void AddPlayTime(double s) override { stats.TotalPlayTime = core::AddToStatistic(stats.TotalPlayTime, s); }
   bool FileExists(const std::string& p) override { return text::FileExists(p); }
   void ShowMissing(const std::string&) override {}
   bool OpenEntry(int i, const std::string& p) override {
@@ -98,7 +98,7 @@ class PlaybackWineTest : public ::testing::Test {
       while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
       t.Tick();
       if (t.PlaybackActive()) {
-        UpdateTimeText(last, TimeDisplayText(0, control_.Duration(), control_.Position()), 1, host_.stats);
+        core::UpdateTimeText(last, core::TimeDisplayText(0, control_.Duration(), control_.Position()), 1, host_.stats);
       }
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }

@@ -112,7 +112,7 @@ struct RecordingHost : PreferencesHost {
 };
 
 TEST(ApplyOptions, StoresTheControlsAndRunsTheActions) {
-    OptionsFile o;
+    core::OptionsFile o;
     PreferenceValues v = ShowCurrentOptions(o, 4.6, 5, 6);
     EXPECT_EQ(v.buffering, 5);
     EXPECT_TRUE(v.rememberLastSong);  // LastSongIndex 0 shows ticked
@@ -143,7 +143,7 @@ TEST(ApplyOptions, StoresTheControlsAndRunsTheActions) {
 }
 
 TEST(ApplyOptions, AFailingStepIsSkippedAndTheRestRun) {
-    OptionsFile o;
+    core::OptionsFile o;
     PreferenceValues v = ShowCurrentOptions(o, 3, 5, 6);
     v.snap = 33;
     v.refreshSeconds = 4;
@@ -155,7 +155,7 @@ TEST(ApplyOptions, AFailingStepIsSkippedAndTheRestRun) {
 }
 
 TEST(ApplyOptions, OutOfRangeOptionsShowAtTheNearestEnd) {
-    OptionsFile o;
+    core::OptionsFile o;
     o.PriorityLevel = 9;
     o.SnapDistance = -4;
     o.TrayIconIndex = 40;

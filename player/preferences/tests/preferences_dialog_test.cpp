@@ -72,7 +72,7 @@ protected:
         for (const char* e : {".vna", ".mp3", ".wav", ".m3u"}) vorne::registry::UnassociateFileType(reg, e, kPlayListProgId);
         for (const char* e : {".vna", ".mp3", ".wav", ".m3u"}) vorne::registry::UnassociateFileType(reg, e, kMediaProgId);
     }
-    OptionsFile options;
+    core::OptionsFile options;
     FakeHost host;
     vorne::registry::RegistryWin32 reg;
     const std::string base = "C:\\Program Files\\Vorne\\Vorne";

@@ -64,18 +64,18 @@ TEST_F(EditorWindow, ListColumnsFieldsAndModesFollowTheUser) {
     EXPECT_TRUE(IsWindowEnabled(lv.Window()));
 
     // A press on the preview's element selects its row and fills the fields.
-    w_.SelectItem(SkinKind::ScrollBar, 1);
+    w_.SelectItem(core::SkinKind::ScrollBar, 1);
     EXPECT_TRUE(lv.Selected(0));
     EXPECT_FALSE(lv.Selected(1));
     EXPECT_EQ(ComboItems(actions).front(), "Balance Bar");
     Click(frmSkinner::kCmdDel);
     ASSERT_EQ(lv.Count(), 1);
-    EXPECT_EQ(w_.Preview().Component(SkinKind::ScrollBar, 1), nullptr);
+    EXPECT_EQ(w_.Preview().Component(core::SkinKind::ScrollBar, 1), nullptr);
 }
 
 TEST_F(EditorWindow, PickersTakeJpegAndGifThroughThePlatformLoader) {
     const std::string pics = ThisFolder() + "face_pictures\\";
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     ASSERT_TRUE(ed.ChooseBackground(pics + "face.jpg"));
     EXPECT_EQ(ed.txtBackPath.Text(), "face.jpg");
     EXPECT_EQ(ed.Background()->Width(), 200);
@@ -165,16 +165,16 @@ TEST_F(EditorWindow, ARefusedOpenLeavesAnEmptySkinInTheEmptyPreview) {
     open_through_the_menu(bad);
     ASSERT_EQ(boxes_.Log().size(), 1u);
     EXPECT_EQ(boxes_.Log()[0].prompt, "Invalid Skin File");
-    const SkinEditor& ed = w_.Editor();
+    const core::SkinEditor& ed = w_.Editor();
     EXPECT_EQ(w_.LV().Count(), 0);
     EXPECT_TRUE(ed.Rows().empty());
     EXPECT_EQ(w_.Preview().Label(1), nullptr);
     EXPECT_FALSE(ed.Background());
     EXPECT_EQ(ed.txtBackPath.Text(), "");
-    EXPECT_FLOAT_EQ(ed.PreviewWidth(), kEmptyPreviewWidth);
-    EXPECT_FLOAT_EQ(ed.PreviewHeight(), kEmptyPreviewHeight);
-    EXPECT_EQ(w_.Preview().ScaleWidth(), ed.Scale().ToPixelsX(kEmptyPreviewWidth));
-    EXPECT_EQ(w_.Preview().ScaleHeight(), ed.Scale().ToPixelsY(kEmptyPreviewHeight));
+    EXPECT_FLOAT_EQ(ed.PreviewWidth(), core::kEmptyPreviewWidth);
+    EXPECT_FLOAT_EQ(ed.PreviewHeight(), core::kEmptyPreviewHeight);
+    EXPECT_EQ(w_.Preview().ScaleWidth(), ed.Scale().ToPixelsX(core::kEmptyPreviewWidth));
+    EXPECT_EQ(w_.Preview().ScaleHeight(), ed.Scale().ToPixelsY(core::kEmptyPreviewHeight));
     EXPECT_FALSE(w_.Preview().GetPicture());
     EXPECT_FALSE(ed.SkinChanged);
     EXPECT_EQ(w_.Caption(), caption);
@@ -207,7 +207,7 @@ TEST_F(EditorWindow, SkinSavedByTheEditorLoadsInThePlayerAtTheSamePixels) {
     WriteBmp(dir_ + "play.bmp", Strip(100, 18, 4));
     WriteBmp(dir_ + "track.bmp", Strip(100, 8, 1));
     WriteBmp(dir_ + "thumb.bmp", Strip(20, 8, 2));
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     const activex::TwipsScale& sc = ed.Scale();
     ASSERT_TRUE(ed.ChooseBackground(dir_ + "back.bmp"));
     ed.chkTrans.SetValue(1);
@@ -232,8 +232,8 @@ TEST_F(EditorWindow, SkinSavedByTheEditorLoadsInThePlayerAtTheSamePixels) {
             ASSERT_TRUE(ed.ChooseImage2(dir_ + "thumb.bmp"));
         }
         ed.cmdNew_Click();
-        const SkinKind kind = static_cast<SkinKind>(p.kind);
-        PreviewElement e = *ed.Element(kind, 1);
+        const core::SkinKind kind = static_cast<core::SkinKind>(p.kind);
+        core::PreviewElement e = *ed.Element(kind, 1);
         e.left = sc.ToTwipsX(p.x), e.top = sc.ToTwipsY(p.y);
         if (p.w) e.width = sc.ToTwipsX(p.w), e.height = sc.ToTwipsY(p.h);
         ed.ElementEdited(e);
@@ -248,7 +248,7 @@ TEST_F(EditorWindow, SkinSavedByTheEditorLoadsInThePlayerAtTheSamePixels) {
     // Where the preview shows them.
     frmPrev& prev = w_.Preview();
     for (const Placed& p : placed) {
-        const forms::Rect r = prev.PixelRect(static_cast<SkinKind>(p.kind), 1);
+        const forms::Rect r = prev.PixelRect(static_cast<core::SkinKind>(p.kind), 1);
         EXPECT_EQ(r.left, p.x) << p.action;
         EXPECT_EQ(r.top, p.y) << p.action;
         if (p.w) {
@@ -258,15 +258,15 @@ TEST_F(EditorWindow, SkinSavedByTheEditorLoadsInThePlayerAtTheSamePixels) {
     EXPECT_EQ(prev.Pic(1)->Width(), 25);  // the first of four cells
 
     // And the editor opens it back to the same rows.
-    const std::vector<ObjectRow> rows = ed.Rows();
+    const std::vector<core::ObjectRow> rows = ed.Rows();
     files_.Queue(path);
     w_.cmdOpen_Click();
     ASSERT_EQ(ed.Rows().size(), rows.size());
     for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(ed.Rows()[i].action, rows[i].action);
-    EXPECT_EQ(w_.Caption(), CaptionForPath(path));
-    EXPECT_EQ(ed.Element(SkinKind::ScrollBar, 1)->left, sc.ToTwipsX(150));
-    EXPECT_NE(prev.Component(SkinKind::ScrollBar, 1), nullptr);
-    EXPECT_EQ(prev.PixelRect(SkinKind::ScrollBar, 1).left, 150);
+    EXPECT_EQ(w_.Caption(), core::CaptionForPath(path));
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollBar, 1)->left, sc.ToTwipsX(150));
+    EXPECT_NE(prev.Component(core::SkinKind::ScrollBar, 1), nullptr);
+    EXPECT_EQ(prev.PixelRect(core::SkinKind::ScrollBar, 1).left, 150);
 
     // The player reads the same file.
     player::Options.PlayListVisible = false;

@@ -97,7 +97,7 @@ protected:
         WriteBmp(dir_ + "back.bmp", back);
         WriteBmp(dir_ + "track.bmp", Strip(100, 8, 1));
         WriteBmp(dir_ + "thumb.bmp", Strip(20, 8, 2));
-        SkinEditor& ed = w_.Editor();
+        core::SkinEditor& ed = w_.Editor();
         ASSERT_TRUE(ed.ChooseBackground(dir_ + "back.bmp"));
         const struct {
             int kind;
@@ -113,7 +113,7 @@ protected:
                 ASSERT_TRUE(ed.ChooseImage2(dir_ + "thumb.bmp"));
             }
             ed.cmdNew_Click();
-            const PreviewElement* e = ed.Element(static_cast<SkinKind>(o.kind), 1);
+            const core::PreviewElement* e = ed.Element(static_cast<core::SkinKind>(o.kind), 1);
             ASSERT_TRUE(e);
             ed.PlaceElement(e->kind, 1, sc_.ToTwipsX(o.x), sc_.ToTwipsY(o.y), e->width, e->height);
         }
@@ -127,7 +127,7 @@ protected:
             if (w_.LV().Selected(i)) return i;
         return -1;
     }
-    HWND ComponentWindow(SkinKind kind) { return w_.Preview().Component(kind, 1)->ControlWindow(); }
+    HWND ComponentWindow(core::SkinKind kind) { return w_.Preview().Component(kind, 1)->ControlWindow(); }
     bool Checked(const char* name) { return w_.Preview().MenuItemNamed(name)->Checked(); }
 
     activex::TwipsScale sc_;
@@ -146,28 +146,28 @@ TEST_F(EditorShell, SkinFileTypeIsRegisteredWithTheQuotedProgram) {
 
 TEST_F(EditorShell, DraggingMovesEveryKindAndSelectsItsRow) {
     MakeSkin();
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     frmPrev& prev = w_.Preview();
     // A press on the bar's thumb (at value 0 its left ten pixels) belongs to
     // the bar: nothing is selected and the element stays.
-    w_.SelectItem(SkinKind::Image, 1);
-    const forms::Rect bar = prev.PixelRect(SkinKind::ScrollBar, 1);
-    PostDrag(ComponentWindow(SkinKind::ScrollBar), 3, 3, 12, 0);
+    w_.SelectItem(core::SkinKind::Image, 1);
+    const forms::Rect bar = prev.PixelRect(core::SkinKind::ScrollBar, 1);
+    PostDrag(ComponentWindow(core::SkinKind::ScrollBar), 3, 3, 12, 0);
     EXPECT_EQ(SelectedRow(), 2);
-    EXPECT_EQ(prev.PixelRect(SkinKind::ScrollBar, 1).left, bar.left);
+    EXPECT_EQ(prev.PixelRect(core::SkinKind::ScrollBar, 1).left, bar.left);
 
     const struct {
-        SkinKind kind;
+        core::SkinKind kind;
         int row;
-    } kinds[] = {{SkinKind::StaticLabel, 0}, {SkinKind::ScrollingLabel, 1}, {SkinKind::Image, 2},
-                 {SkinKind::ScrollBar, 3}};
+    } kinds[] = {{core::SkinKind::StaticLabel, 0}, {core::SkinKind::ScrollingLabel, 1}, {core::SkinKind::Image, 2},
+                 {core::SkinKind::ScrollBar, 3}};
     for (const auto& k : kinds) {
         const forms::Rect before = prev.PixelRect(k.kind, 1);
         const float left = ed.Element(k.kind, 1)->left, top = ed.Element(k.kind, 1)->top;
         ed.SkinChanged = false;
-        const bool component = k.kind == SkinKind::ScrollingLabel || k.kind == SkinKind::ScrollBar;
+        const bool component = k.kind == core::SkinKind::ScrollingLabel || k.kind == core::SkinKind::ScrollBar;
         // The bar's thumb sits at its left end: the track is pressed near the right.
-        const int x = k.kind == SkinKind::ScrollBar ? before.width - 4 : 3;
+        const int x = k.kind == core::SkinKind::ScrollBar ? before.width - 4 : 3;
         if (component) PostDrag(ComponentWindow(k.kind), x, 3, 12, 7);
         else PostDrag(prev.hWnd(), before.left + x, before.top + 3, 12, 7);
         const int kind = static_cast<int>(k.kind);
@@ -183,29 +183,29 @@ TEST_F(EditorShell, DraggingMovesEveryKindAndSelectsItsRow) {
         Shot(("preview_selected_" + std::to_string(kind)).c_str());
     }
     // Both buttons held: no drag.
-    const forms::Rect label = prev.PixelRect(SkinKind::StaticLabel, 1);
+    const forms::Rect label = prev.PixelRect(core::SkinKind::StaticLabel, 1);
     PostDrag(prev.hWnd(), label.left + 2, label.top + 2, 10, 10, MK_LBUTTON | MK_RBUTTON);
-    EXPECT_EQ(prev.PixelRect(SkinKind::StaticLabel, 1).left, label.left);
+    EXPECT_EQ(prev.PixelRect(core::SkinKind::StaticLabel, 1).left, label.left);
     // In edit mode a press selects nothing, but a drag still moves.
-    w_.SelectItem(SkinKind::Image, 1);
+    w_.SelectItem(core::SkinKind::Image, 1);
     ed.cmdEdit_Click();
     w_.Sync();
     PostDrag(prev.hWnd(), label.left + 2, label.top + 2, 5, 0);
     EXPECT_EQ(SelectedRow(), 2);
-    EXPECT_EQ(prev.PixelRect(SkinKind::StaticLabel, 1).left, label.left + 5);
+    EXPECT_EQ(prev.PixelRect(core::SkinKind::StaticLabel, 1).left, label.left + 5);
     ed.cmdCancel_Click();
     w_.Sync();
 }
 
 TEST_F(EditorShell, PopupTicksFollowTheElementAndItsItemsChangeIt) {
     MakeSkin();
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     frmPrev& prev = w_.Preview();
-    PreviewElement s = *ed.Element(SkinKind::ScrollingLabel, 1);
+    core::PreviewElement s = *ed.Element(core::SkinKind::ScrollingLabel, 1);
     s.vAlign = 1, s.scrollDir = 2, s.textAlign = 2, s.hAlign = 0, s.scrollSpeed = 0;
     ed.ElementEdited(s);
     ed.SkinChanged = false;
-    PostRightClick(ComponentWindow(SkinKind::ScrollingLabel), 4, 4);
+    PostRightClick(ComponentWindow(core::SkinKind::ScrollingLabel), 4, 4);
     ASSERT_EQ(shownMenus_, (std::vector<std::string>{"mnuSLabels"}));
     EXPECT_TRUE(ed.SkinChanged);  // even with the menu closed without a choice
     EXPECT_EQ(prev.MenuIndex(), 1);
@@ -216,39 +216,39 @@ TEST_F(EditorShell, PopupTicksFollowTheElementAndItsItemsChangeIt) {
 
     // An item sets the element's value; the next menu ticks it.
     prev.MenuItemNamed("cmdSlblScrollDir3")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->scrollDir, 3);
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->scrollDir, 3);
     // The speed box: an empty answer keeps the speed, a number sets it.
     boxes_.QueueInput(std::string());
     prev.MenuItemNamed("cmdSlblSpeed")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->scrollSpeed, 0);
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->scrollSpeed, 0);
     EXPECT_EQ(boxes_.Log().back().title, "New Scroll Speed");
     EXPECT_EQ(boxes_.Log().back().default_text, "0");
     boxes_.QueueInput(std::string("150"));
     prev.MenuItemNamed("cmdSlblSpeed")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->scrollSpeed, 150);
-    PostRightClick(ComponentWindow(SkinKind::ScrollingLabel), 4, 4);
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->scrollSpeed, 150);
+    PostRightClick(ComponentWindow(core::SkinKind::ScrollingLabel), 4, 4);
     EXPECT_TRUE(Checked("cmdSlblScrollDir3"));
     EXPECT_FALSE(Checked("cmdSlblScrollDir2"));
     EXPECT_EQ(prev.MenuItemNamed("cmdSlblSpeed")->Caption(), "Speed : 150");
 
     // A bar of type 2: the tick on "Horizontal (Right to Left)" alone.
-    PreviewElement b = *ed.Element(SkinKind::ScrollBar, 1);
+    core::PreviewElement b = *ed.Element(core::SkinKind::ScrollBar, 1);
     b.barType = 2;
     ed.ElementEdited(b);
-    const forms::Rect bar = prev.PixelRect(SkinKind::ScrollBar, 1);
-    PostRightClick(ComponentWindow(SkinKind::ScrollBar), bar.width - 4, 3);
+    const forms::Rect bar = prev.PixelRect(core::SkinKind::ScrollBar, 1);
+    PostRightClick(ComponentWindow(core::SkinKind::ScrollBar), bar.width - 4, 3);
     EXPECT_EQ(shownMenus_.back(), "mnuScrollBars");
     for (int k = 0; k < 4; ++k) EXPECT_EQ(Checked(("cmdSBType" + std::to_string(k)).c_str()), k == 2) << k;
     EXPECT_EQ(prev.MenuItemNamed("cmdSBType2")->Caption(), "Horizontal (Right to Left)");
 
     // A label's alignment, and the image's menu.
-    const forms::Rect label = prev.PixelRect(SkinKind::StaticLabel, 1);
+    const forms::Rect label = prev.PixelRect(core::SkinKind::StaticLabel, 1);
     PostRightClick(prev.hWnd(), label.left + 2, label.top + 2);
     EXPECT_EQ(shownMenus_.back(), "mnuLabels");
     EXPECT_TRUE(Checked("cmdlblAlgn0"));
     prev.MenuItemNamed("cmdlblAlgn2")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::StaticLabel, 1)->captionAlign, 2);
-    const forms::Rect image = prev.PixelRect(SkinKind::Image, 1);
+    EXPECT_EQ(ed.Element(core::SkinKind::StaticLabel, 1)->captionAlign, 2);
+    const forms::Rect image = prev.PixelRect(core::SkinKind::Image, 1);
     PostRightClick(prev.hWnd(), image.left + 2, image.top + 2);
     EXPECT_EQ(shownMenus_.back(), "mnuImage");
     EXPECT_EQ(boxes_.Pending(), 0u);
@@ -256,7 +256,7 @@ TEST_F(EditorShell, PopupTicksFollowTheElementAndItsItemsChangeIt) {
 
 TEST_F(EditorShell, FontAndColourItemsTakeTheBoxesChoiceAndKeepTheElementOnCancel) {
     MakeSkin();
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     frmPrev& prev = w_.Preview();
     bool answer = false;
     vorne::player::skin::SkinFont offered;
@@ -272,30 +272,30 @@ TEST_F(EditorShell, FontAndColourItemsTakeTheBoxesChoiceAndKeepTheElementOnCance
         c = 0x00FF00;
         return answer;
     };
-    PostRightClick(ComponentWindow(SkinKind::ScrollingLabel), 4, 4);
-    const PreviewElement before = *ed.Element(SkinKind::ScrollingLabel, 1);
+    PostRightClick(ComponentWindow(core::SkinKind::ScrollingLabel), 4, 4);
+    const core::PreviewElement before = *ed.Element(core::SkinKind::ScrollingLabel, 1);
     // Cancelled: nothing changes.
     prev.MenuItemNamed("cmdSlblFont")->OnClick();
     prev.MenuItemNamed("cmdSlblBackColour")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->font.name, before.font.name);
-    EXPECT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->backColor, before.backColor);
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->font.name, before.font.name);
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->backColor, before.backColor);
     EXPECT_EQ(offeredColour, before.backColor);
     answer = true;
     prev.MenuItemNamed("cmdSlblFont")->OnClick();
     EXPECT_EQ(offered.name, before.font.name);
     EXPECT_EQ(offeredColour, before.foreColor);
-    const PreviewElement& after = *ed.Element(SkinKind::ScrollingLabel, 1);
+    const core::PreviewElement& after = *ed.Element(core::SkinKind::ScrollingLabel, 1);
     EXPECT_EQ(after.font.name, "Courier New");
     EXPECT_FLOAT_EQ(after.font.size, 12);
     EXPECT_TRUE(after.font.bold && after.font.underline);
     EXPECT_EQ(after.foreColor, 0x0000FF);
     prev.MenuItemNamed("cmdSlblBackColour")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->backColor, 0x00FF00);
+    EXPECT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->backColor, 0x00FF00);
     // The label's font, on the label's own menu.
-    const forms::Rect label = prev.PixelRect(SkinKind::StaticLabel, 1);
+    const forms::Rect label = prev.PixelRect(core::SkinKind::StaticLabel, 1);
     PostRightClick(prev.hWnd(), label.left + 2, label.top + 2);
     prev.MenuItemNamed("cmdlbfont")->OnClick();
-    EXPECT_EQ(ed.Element(SkinKind::StaticLabel, 1)->font.name, "Courier New");
+    EXPECT_EQ(ed.Element(core::SkinKind::StaticLabel, 1)->font.name, "Courier New");
     EXPECT_EQ(prev.Label(1)->Font().name, "Courier New");
 }
 
@@ -338,7 +338,7 @@ TEST_F(EditorShell, WindowsStepBackBehindTheOpenDialogAndTheSpeedBox) {
     Settle();
     EXPECT_TRUE(Topmost(w_.hWnd()));
     EXPECT_TRUE(Topmost(w_.Preview().hWnd()));
-    PostRightClick(ComponentWindow(SkinKind::ScrollingLabel), 4, 4);
+    PostRightClick(ComponentWindow(core::SkinKind::ScrollingLabel), 4, 4);
     {
         forms::ScopedDialogs boxes(witness);
         w_.Preview().MenuItemNamed("cmdSlblSpeed")->OnClick();
@@ -362,14 +362,14 @@ TEST_F(EditorShell, CommandLineOpensAnExistingSkinAndIgnoresAMissingOne) {
     // The whole line is the path, with or without quotes; blanks and all.
     EXPECT_TRUE(w_.OpenCommandLine("\"" + path + "\""));
     EXPECT_EQ(w_.LV().Count(), 4);
-    EXPECT_EQ(w_.Caption(), CaptionForPath(path));
+    EXPECT_EQ(w_.Caption(), core::CaptionForPath(path));
     EXPECT_TRUE(w_.OpenCommandLine(path));
     EXPECT_EQ(w_.LV().Count(), 4);
 }
 
 TEST_F(EditorShell, TestCutsThePreviewToTheBackgroundAndNormAndNewUndoIt) {
     MakeSkin();
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     HWND prev = w_.Preview().hWnd();
     w_.cmdPick_Click();
     EXPECT_TRUE(w_.ColourPalette().Visible());
@@ -431,20 +431,20 @@ TEST_F(EditorShell, PaletteCoversPickAndFollowsTheMouse) {
 
 TEST_F(EditorShell, TypeInShowsPixelsAndAppliesEachChange) {
     MakeSkin();
-    SkinEditor& ed = w_.Editor();
+    core::SkinEditor& ed = w_.Editor();
     frmWH& wh = w_.SizeDialog();
-    w_.SelectItem(SkinKind::StaticLabel, 1);
+    w_.SelectItem(core::SkinKind::StaticLabel, 1);
     SendMessageA(w_.Item(frmSkinner::kCmdTypeIn), BM_CLICK, 0, 0);
     ASSERT_TRUE(wh.Visible());
     EXPECT_EQ(wh.Caption(), "Size and Position Type-In");
     EXPECT_EQ(GetWindow(wh.hWnd(), GW_OWNER), w_.hWnd());
     EXPECT_TRUE(GetWindowLongPtrA(wh.hWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(forms::WindowText(wh.Box(kBoxLeft)), "60");
-    EXPECT_EQ(forms::WindowText(wh.Box(kBoxTop)), "10");
-    EXPECT_EQ(forms::WindowText(wh.Box(kBoxWidth)),
-              std::to_string(w_.Preview().PixelRect(SkinKind::StaticLabel, 1).width));
-    EXPECT_TRUE(IsWindowEnabled(wh.Box(kBoxLeft)));
-    EXPECT_FALSE(IsWindowEnabled(wh.Box(kBoxWidth)));
+    EXPECT_EQ(forms::WindowText(wh.Box(core::kBoxLeft)), "60");
+    EXPECT_EQ(forms::WindowText(wh.Box(core::kBoxTop)), "10");
+    EXPECT_EQ(forms::WindowText(wh.Box(core::kBoxWidth)),
+              std::to_string(w_.Preview().PixelRect(core::SkinKind::StaticLabel, 1).width));
+    EXPECT_TRUE(IsWindowEnabled(wh.Box(core::kBoxLeft)));
+    EXPECT_FALSE(IsWindowEnabled(wh.Box(core::kBoxWidth)));
     EXPECT_FALSE(ed.SkinChanged) << "opening the dialog is no change";
     Shot("typein_dialog");
 
@@ -454,37 +454,37 @@ TEST_F(EditorShell, TypeInShowsPixelsAndAppliesEachChange) {
         int pixels;
     } typing[] = {{"25", "25", 25}, {"12px", "12", 12}, {"12.", "12", 12}, {"abc", "0", 0}, {"", "0", 0}};
     for (const auto& t : typing) {
-        SetWindowTextA(wh.Box(kBoxLeft), t.typed);
-        EXPECT_EQ(forms::WindowText(wh.Box(kBoxLeft)), t.shown) << t.typed;
-        EXPECT_FLOAT_EQ(ed.Element(SkinKind::StaticLabel, 1)->left, sc_.ToTwipsX(t.pixels)) << t.typed;
-        EXPECT_EQ(w_.Preview().PixelRect(SkinKind::StaticLabel, 1).left, t.pixels) << t.typed;
+        SetWindowTextA(wh.Box(core::kBoxLeft), t.typed);
+        EXPECT_EQ(forms::WindowText(wh.Box(core::kBoxLeft)), t.shown) << t.typed;
+        EXPECT_FLOAT_EQ(ed.Element(core::SkinKind::StaticLabel, 1)->left, sc_.ToTwipsX(t.pixels)) << t.typed;
+        EXPECT_EQ(w_.Preview().PixelRect(core::SkinKind::StaticLabel, 1).left, t.pixels) << t.typed;
     }
     EXPECT_TRUE(ed.SkinChanged);
 
     // Another object while the dialog stays open: its values, the old rights.
-    w_.SelectItem(SkinKind::ScrollBar, 1);
+    w_.SelectItem(core::SkinKind::ScrollBar, 1);
     w_.cmdTypeIn_Click();
-    EXPECT_EQ(forms::WindowText(wh.Box(kBoxWidth)), "100");
-    EXPECT_FALSE(IsWindowEnabled(wh.Box(kBoxWidth)));
+    EXPECT_EQ(forms::WindowText(wh.Box(core::kBoxWidth)), "100");
+    EXPECT_FALSE(IsWindowEnabled(wh.Box(core::kBoxWidth)));
     // Closed and opened from a scrolling label's popup menu: its rights.
     SendMessageA(GetDlgItem(wh.hWnd(), frmWH::kCmdClose), BM_CLICK, 0, 0);
     EXPECT_FALSE(wh.Loaded());
-    PostRightClick(ComponentWindow(SkinKind::ScrollingLabel), 4, 4);
+    PostRightClick(ComponentWindow(core::SkinKind::ScrollingLabel), 4, 4);
     w_.Preview().MenuItemNamed("cmdSlblSize")->OnClick();
     ASSERT_TRUE(wh.Loaded());
     EXPECT_EQ(GetWindow(wh.hWnd(), GW_OWNER), w_.Preview().hWnd());
-    EXPECT_TRUE(IsWindowEnabled(wh.Box(kBoxWidth)));
-    SetWindowTextA(wh.Box(kBoxWidth), "80");
-    SetWindowTextA(wh.Box(kBoxHeight), "20");
-    EXPECT_FLOAT_EQ(ed.Element(SkinKind::ScrollingLabel, 1)->width, sc_.ToTwipsX(80));
-    const forms::Rect sized = w_.Preview().PixelRect(SkinKind::ScrollingLabel, 1);
+    EXPECT_TRUE(IsWindowEnabled(wh.Box(core::kBoxWidth)));
+    SetWindowTextA(wh.Box(core::kBoxWidth), "80");
+    SetWindowTextA(wh.Box(core::kBoxHeight), "20");
+    EXPECT_FLOAT_EQ(ed.Element(core::SkinKind::ScrollingLabel, 1)->width, sc_.ToTwipsX(80));
+    const forms::Rect sized = w_.Preview().PixelRect(core::SkinKind::ScrollingLabel, 1);
     EXPECT_EQ(sized.width, 80);
     EXPECT_EQ(sized.height, 20);
     // A target removed meanwhile is passed over.
-    w_.SelectItem(SkinKind::ScrollingLabel, 1);
+    w_.SelectItem(core::SkinKind::ScrollingLabel, 1);
     SendMessageA(w_.Item(frmSkinner::kCmdDel), BM_CLICK, 0, 0);
-    SetWindowTextA(wh.Box(kBoxWidth), "70");
-    EXPECT_EQ(forms::WindowText(wh.Box(kBoxWidth)), "70");
+    SetWindowTextA(wh.Box(core::kBoxWidth), "70");
+    EXPECT_EQ(forms::WindowText(wh.Box(core::kBoxWidth)), "70");
 }
 
 TEST_F(EditorShell, TabMovesBetweenTheFieldsOfTheEditorAndTheAuthorDialog) {

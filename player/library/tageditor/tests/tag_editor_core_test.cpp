@@ -65,7 +65,7 @@ public:
 
 struct Rig {
     std::string currentFile;
-    SongInfoRecord currentInfo;
+    core::SongInfoRecord currentInfo;
     int64_t clock = 0;
     TagEditorModel model{Env()};
 
@@ -73,7 +73,7 @@ struct Rig {
         TagEditorEnv e;
         e.currentFile = [this] { return currentFile; };
         e.currentSongInfo = [this] { return currentInfo; };
-        e.songInfo = [](const std::string& p) { return GetMp3Info(p); };
+        e.songInfo = [](const std::string& p) { return core::GetMp3Info(p); };
         e.yield = [this] { clock += 100; };
         e.clockMs = [this] { return clock; };
         return e;
@@ -94,7 +94,7 @@ TEST(TagEditorLines, SizeAndStreamFacts) {
     };
     for (auto& s : sizes) EXPECT_EQ(SizeLine(s.first), s.second);
 
-    SongInfoRecord r;
+    core::SongInfoRecord r;
     EXPECT_EQ(StreamFacts(r), "");
     r.MpegVersion = "1";
     r.Layer = "3";

@@ -88,7 +88,7 @@ public:
 
 struct Rig {
     HoldingPlayer player;
-    SongInfoRecord current;
+    core::SongInfoRecord current;
     bool open = false;
     int refreshes = 0;
     forms::ScriptedDialogs dialogs;
@@ -118,7 +118,7 @@ TEST(TagEditorWin, MakeSaveAndRemoveTheTagOfThePlayingSong) {
     Rig rig;
     // What the player read when it chose the song: no tag, and the display's
     // stand-in for the missing title.
-    rig.current = GetMp3Info(path);
+    rig.current = core::GetMp3Info(path);
     rig.current.Title = path;
     rig.player.Play(path);
     // While it plays nobody else can write it.

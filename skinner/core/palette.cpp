@@ -1,6 +1,6 @@
-#include "skinner/model/palette.h"
+#include "skinner/core/palette.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::core {
 
 const std::array<Swatch, 8>& PaletteSwatches() {
     static const std::array<Swatch, 8> swatches = {{
@@ -47,4 +47,4 @@ int Palette::SwatchAt(float x, float y) {
     return -1;
 }
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::core

@@ -25,7 +25,7 @@
 #include "runtime/text/paths.h"
 #include "skinner/author/author_details.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::core {
 
 using vorne::player::skin::SkinKind;
 
@@ -250,4 +250,4 @@ private:
     std::map<std::string, std::string> sources_;
 };
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::core

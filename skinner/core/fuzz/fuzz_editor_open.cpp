@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "runtime/forms/dialogs.h"
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/skin_editor.h"
 
 using namespace vorne;
 
@@ -18,10 +18,10 @@ public:
     std::string InputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
 };
 
-class NoPictures : public skinner::PictureService {
+class NoPictures : public skinner::core::PictureService {
 public:
-    skinner::EditorPictureRef Load(const std::string&) override { return nullptr; }
-    skinner::EditorPictureRef FirstCell(const skinner::EditorPictureRef&, int) override { return nullptr; }
+    skinner::core::EditorPictureRef Load(const std::string&) override { return nullptr; }
+    skinner::core::EditorPictureRef FirstCell(const skinner::core::EditorPictureRef&, int) override { return nullptr; }
 };
 
 }  // namespace
@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Answers answers;
     forms::ScopedDialogs scope(answers);
     NoPictures pictures;
-    skinner::SkinEditor ed(pictures);
+    skinner::core::SkinEditor ed(pictures);
     for (int pass = 0; pass < 2; ++pass) {
         if (!ed.OpenSkinData("C:\\skins\\fuzz.vsk", in)) return 0;
-        for (const skinner::ObjectRow& r : ed.Rows()) {
+        for (const skinner::core::ObjectRow& r : ed.Rows()) {
             const vorne::player::skin::SkinKind k = vorne::player::skin::KindFromText(r.kind);
             auto idx = vorne::player::skin::ToLong(r.ref);
             if (k == vorne::player::skin::SkinKind::Other || !idx || !ed.Element(k, *idx)) std::abort();

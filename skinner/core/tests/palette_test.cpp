@@ -1,8 +1,8 @@
-#include "skinner/model/palette.h"
+#include "skinner/core/palette.h"
 
 #include <gtest/gtest.h>
 
-namespace vorne::skinner {
+namespace vorne::skinner::core {
 namespace {
 
 TEST(Palette, SelectorCentresOnTheSwatchAndAClickThereTakesItsColour) {
@@ -38,4 +38,4 @@ TEST(Palette, SwatchesTileTwoRowsOfFourWithinTheBox) {
 }
 
 }  // namespace
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::core

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vorne::skinner {
+namespace vorne::skinner::core {
 
 struct Swatch {
     int32_t colour;  // red + 256 * green + 65536 * blue
@@ -47,4 +47,4 @@ private:
     int hover_ = 0;
 };
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::core

@@ -1,4 +1,4 @@
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/skin_editor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "runtime/forms/dialogs.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::core {
 
 namespace {
 
@@ -643,4 +643,4 @@ bool SkinEditor::SaveSkin(const std::string& path) {
     return true;
 }
 
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::core

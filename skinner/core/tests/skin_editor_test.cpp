@@ -1,4 +1,4 @@
-#include "skinner/model/skin_editor.h"
+#include "skinner/core/skin_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include "runtime/forms/dialogs.h"
 #include "runtime/text/ansi.h"
 
-namespace vorne::skinner {
+namespace vorne::skinner::core {
 namespace {
 
 struct FakePicture : EditorPicture {
@@ -549,4 +549,4 @@ TEST_F(SkinEditorFiles, SavedSkinOpensToTheSameRowsAndElements) {
 }
 
 }  // namespace
-}  // namespace vorne::skinner
+}  // namespace vorne::skinner::core
