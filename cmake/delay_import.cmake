@@ -22,7 +22,19 @@ function(vorne_delay_import target)
   find_program(VORNE_NM NAMES ${VORNE_MINGW_TRIPLE}-nm HINTS ${_bin} REQUIRED)
   find_program(VORNE_DLLTOOL NAMES ${VORNE_MINGW_TRIPLE}-dlltool HINTS ${_bin} REQUIRED)
   set(_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}_delay_import)
-  set(_outputs)
+  # A DLL taken off the list must link the ordinary way again: its old
+  # library would otherwise still be found first in the folder.
+  file(GLOB _made ${_dir}/lib*.a)
+  foreach(_old IN LISTS _made)
+    get_filename_component(_name ${_old} NAME)
+    string(REGEX REPLACE "^lib(.*)\\.a$" "\\1" _name "${_name}")
+    if(NOT _name IN_LIST ARGN)
+      file(REMOVE ${_old} ${_old}.def)
+    endif()
+  endforeach()
+  # The list itself is a link input, so a change to it relinks the target.
+  file(CONFIGURE OUTPUT ${_dir}/delay_imports.txt CONTENT "${ARGN}\n")
+  set(_outputs ${_dir}/delay_imports.txt)
   foreach(dll IN LISTS ARGN)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=lib${dll}.a
                     OUTPUT_VARIABLE _import OUTPUT_STRIP_TRAILING_WHITESPACE)
