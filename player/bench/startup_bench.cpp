@@ -67,6 +67,15 @@ bool RunToEnd(const std::vector<std::string>& args) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A fresh empty file for a start's trace lines; "" when none can be made.
+std::string TempTraceFile() {
+    char name[] = "/tmp/vorne-bench-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd < 0) return {};
+    close(fd);
+    return name;
+}
+
 // Starts a Windows program in a process group of its own; its pid, or -1.
 pid_t Launch(const std::string& program, const std::string& trace) {
     const std::string wineRun = WineRun();
@@ -93,12 +102,14 @@ pid_t desktop_holder = 0;
 void HoldDesktop() {
     const std::string minimal = Env("VORNE_BENCH_MINIMAL");
     if (minimal.empty()) return;
-    char name[] = "/tmp/vorne-bench-holder-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd < 0) return;
-    close(fd);
-    const std::string trace = name;
+    const std::string trace = TempTraceFile();
+    if (trace.empty()) return;
     desktop_holder = Launch(minimal, trace);
+    if (desktop_holder < 0) {
+        desktop_holder = 0;
+        unlink(trace.c_str());
+        return;
+    }
     const auto start = std::chrono::steady_clock::now();
     while (!TraceShown(trace) && std::chrono::steady_clock::now() - start < std::chrono::seconds(60))
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -112,11 +123,8 @@ void ReleaseDesktop() {
 
 // Seconds until the program's window is shown; negative when it never is.
 double StartOnce(const std::string& program) {
-    char name[] = "/tmp/vorne-bench-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd < 0) return -1;
-    close(fd);
-    const std::string trace = name;
+    const std::string trace = TempTraceFile();
+    if (trace.empty()) return -1;
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = Launch(program, trace);
     if (pid < 0) {
